@@ -1,0 +1,94 @@
+#include "KIN_Texts.h"
+
+#include <iterator>
+
+namespace
+{
+const char* const g_texts[] = {
+    "&File",
+    "&Edit",
+    "&Display",
+    "&New",
+    "&Load",
+    "&Save",
+    "Export &image",
+    "E&xit",
+    "Diagramme settings",
+    "New period",
+    "Change period",
+    "Remove period",
+    "Remove link",
+    "Remove image",
+    "Shift",
+    "&About",
+    "List all period",
+    "Details of the selected period",
+    "Are sure you want to remove this period?",
+    "Are sure you want to remove this link?",
+    "Are sure you want to remove this image?",
+    "Create a new period",
+    "Change the period settings",
+    "Create a new diagram",
+    "Change the diagram settings",
+    "Kinvora file (*.xml)",
+    "Select a file to load.",
+    "Select a file to save.",
+    "Define an image file to export.",
+    "Image file (*.png)",
+    "New image",
+    "Select an image to load.",
+    "Birth day:",
+    "Death:",
+    "years",
+    "Shift:",
+    "columns",
+    "Width:",
+    "Title: (written on the graph)",
+    "Details: (not written on the graph)",
+    "Coulors:",
+    "- Border:",
+    "- Background:",
+    "- Text:",
+    "From column:",
+    "To column:",
+    "Date to begin:",
+    "Date to end:",
+    "Cancel",
+    "black",
+    "white",
+    "darkGray",
+    "gray",
+    "lightGray",
+    "red",
+    "green",
+    "blue",
+    "cyan",
+    "magenta",
+    "yellow",
+    "orange",
+    "darkRed",
+    "darkGreen",
+    "darkBlue",
+    "darkCyan",
+    "darkMagenta",
+    "darkYellow",
+    "darkOrange",
+};
+static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
+              "the English table must have one text per entry");
+} // namespace
+
+const char* KIN_TextOf(KIN_Text text)
+{
+    return g_texts[static_cast<int>(text)];
+}
+
+const char* KIN_BuildDate()
+{
+    return __DATE__;
+}
+
+const char* KIN_BuildTime()
+{
+    return __TIME__;
+}

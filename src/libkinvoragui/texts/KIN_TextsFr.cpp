@@ -1,0 +1,94 @@
+#include "KIN_Texts.h"
+
+#include <iterator>
+
+namespace
+{
+const char* const g_texts[] = {
+    "&Fichier",
+    "&Edition",
+    "&Affichage",
+    "&Nouveau",
+    "&Charger",
+    "&Sauvegarder",
+    "Exporter &image",
+    "&Quitter",
+    "Configuration diagramme",
+    "Nouvelle periode",
+    "Changer periode",
+    "Supprimer periode",
+    "Supprimer lien",
+    "Supprimer image",
+    "Décaler",
+    "A &propos",
+    "Liste toutes les periodes",
+    "Details de la periode selectionnee",
+    "Etes vous sure de vouloir supprimer cette periode?",
+    "Etes vous sure de vouloir supprimer ce lien?",
+    "Etes vous sure de vouloir supprimer cette image?",
+    "Creer une nouvelle periode",
+    "Changer la configuration d'une periode",
+    "Creer un nouveau diagramme",
+    "Changer la configuration du diagramme",
+    "Fichier kinvora (*.xml)",
+    "Selectionner un fichier a charger.",
+    "Selectionner un fichier a sauvegarder.",
+    "Definir un fichier image pour exporter.",
+    "Fichier image (*.png)",
+    "Nouvelle image",
+    "Selectionner une image a charger.",
+    "Naissance:",
+    "Deces:",
+    "annees",
+    "Decalage:",
+    "colonnes",
+    "Largeur:",
+    "Titre: (ecrit sur le graphe)",
+    "Details: (non ecrit sur le graphe)",
+    "Couleurs:",
+    "- Contour:",
+    "- Font:",
+    "- Texte:",
+    "Depuis colonne:",
+    "Jusqu'à colonne:",
+    "Date de debut:",
+    "Date de fin:",
+    "Annuler",
+    "noir",
+    "blanc",
+    "gris sombre",
+    "gris",
+    "gris leger",
+    "rouge",
+    "vert",
+    "bleu",
+    "cyan",
+    "magenta",
+    "jaune",
+    "orange",
+    "rouge sombre",
+    "vert sombre",
+    "bleu sombre",
+    "cyan sombre",
+    "magenta sombre",
+    "jaune sombre",
+    "orange sombre",
+};
+static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
+              "the French table must have one text per entry");
+} // namespace
+
+const char* KIN_TextOf(KIN_Text text)
+{
+    return g_texts[static_cast<int>(text)];
+}
+
+const char* KIN_BuildDate()
+{
+    return __DATE__;
+}
+
+const char* KIN_BuildTime()
+{
+    return __TIME__;
+}

@@ -1,0 +1,17 @@
+#ifndef KIT_QT_MESSAGEBOX_H
+#define KIT_QT_MESSAGEBOX_H
+
+#include "KIT_SafeObject.h"
+
+#include <QMessageBox>
+
+// QMessageBox that carries its class name.
+class KIT_QT_MessageBox : public QMessageBox, public KIT_SafeObject
+{
+public:
+    KIT_QT_MessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                      QMessageBox::StandardButtons buttons, QWidget* pQParent);
+    ~KIT_QT_MessageBox() override;
+};
+
+#endif

@@ -1,0 +1,27 @@
+#ifndef KIN_APPCONTEXT_H
+#define KIN_APPCONTEXT_H
+
+class KIN_MainWindow;
+class QAction;
+class QListWidget;
+class QWidget;
+
+// References the main window publishes for the scene items and list entries, and the
+// selection guard. A window clears what it published when it is destroyed, so nothing
+// points at a dead window (tests build many windows in one process).
+struct KIN_AppContext
+{
+    KIN_MainWindow* pMainWindow = nullptr;
+    QAction* pQActionChangePeriod = nullptr;
+    QAction* pQActionRemovePeriod = nullptr;
+    QAction* pQActionRemoveLink = nullptr;
+    QWidget* pQDetails = nullptr;
+    QListWidget* pQPeriodList = nullptr;
+
+    // Keeps the period list and the period item from selecting each other in a loop.
+    bool bSelectionGuard = false;
+
+    static KIN_AppContext& Get();
+};
+
+#endif

@@ -1,0 +1,80 @@
+#ifndef KIN_MAINWINDOW_H
+#define KIN_MAINWINDOW_H
+
+#include "KIT_SafeObject.h"
+
+#include <QMainWindow>
+
+#include <string>
+
+class KIT_QT_DockWidget;
+class KIT_QT_ListWidget0;
+class QAction;
+class QListWidgetItem;
+class QMenu;
+
+// The one top-level window: owns the document and every view of it, builds the menus and
+// runs the commands. After every change it rebuilds all views from the document.
+class KIN_MainWindow : public QMainWindow, public KIT_SafeObject
+{
+    Q_OBJECT
+
+public:
+    KIN_MainWindow();
+    ~KIN_MainWindow() override;
+
+    void UpdateTitle();
+    // The About box's four lines: software, build date, build time, author.
+    static QString AboutText();
+    double GetZoomFactor() const { return m_zoomFactor; }
+    const std::string& GetCurrentFile() const { return m_currentFile; }
+
+    // Menu-bar actions, for the tests and the scene items.
+    QAction* GetZoomLabel() const { return m_pQZoomLabel; }
+    QAction* GetActionChangePeriod() const { return m_pQActionChangePeriod; }
+    QAction* GetActionRemovePeriod() const { return m_pQActionRemovePeriod; }
+    QAction* GetActionRemoveLink() const { return m_pQActionRemoveLink; }
+    KIT_QT_ListWidget0* GetPeriodList() const { return m_pQPeriodList; }
+
+public slots:
+    void SlotMenu_FileNew_triggered(bool bIsChecked);
+    void SlotMenu_FileLoad_triggered(bool bIsChecked);
+    void SlotMenu_FileSave_triggered(bool bIsChecked);
+    void SlotMenu_FileExport_triggered(bool bIsChecked);
+    void SlotMenu_FileExit_triggered(bool bIsChecked);
+    void SlotMenu_EditLimitDiagr_triggered(bool bIsChecked);
+    void SlotMenu_EditNewPeriod_triggered(bool bIsChecked);
+    void SlotMenu_EditChangePeriod_triggered(bool bIsChecked);
+    void SlotMenu_EditRemovePeriod_triggered(bool bIsChecked);
+    void SlotMenu_EditRemoveLink_triggered(bool bIsChecked);
+    void SlotMenu_EditRemoveImage_triggered(bool bIsChecked);
+    void SlotMenu_EditShift_triggered(bool bIsChecked);
+    void SlotMenu_HelpAbout_triggered(bool bIsChecked);
+    void SlotMenu_ZoomValue_triggered(bool bIsChecked);
+    void SlotMenu_ZoomIn_triggered(bool bIsChecked);
+    void SlotMenu_ZoomOut_triggered(bool bIsChecked);
+    void SlotList_PeriodChanged(QListWidgetItem* pQItem);
+    void SlotList_PeriodChanged2(QListWidgetItem* pQItemCurrent, QListWidgetItem* pQItemPrevious);
+
+private:
+    void CreateMenus();
+    void CreateDocks();
+    void PublishReferences();
+    QAction* AddMenuAction(QMenu* pQMenu, const QString& text,
+                           void (KIN_MainWindow::*pSlot)(bool));
+    void ApplyZoom(double factor);
+
+    std::string m_currentFile = ".";
+    double m_zoomFactor = 1.0;
+    bool m_bFirstLoad = true;
+
+    QMenu* m_pQMenuDisplay = nullptr;
+    QAction* m_pQZoomLabel = nullptr;
+    QAction* m_pQActionChangePeriod = nullptr;
+    QAction* m_pQActionRemovePeriod = nullptr;
+    QAction* m_pQActionRemoveLink = nullptr;
+    QWidget* m_pQDetails = nullptr;
+    KIT_QT_ListWidget0* m_pQPeriodList = nullptr;
+};
+
+#endif

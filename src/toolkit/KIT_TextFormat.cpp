@@ -1,0 +1,105 @@
+#include "KIT_TextFormat.h"
+
+#include <locale>
+#include <sstream>
+
+namespace
+{
+template <class Number> std::string StreamText(Number value)
+{
+    std::ostringstream stream;
+    stream.imbue(std::locale::classic());
+    stream << value;
+    return stream.str();
+}
+
+std::string Narrowed(const std::u16string& text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (const char16_t unit : text)
+        result.push_back(static_cast<char>(static_cast<unsigned char>(unit & 0xFF)));
+    return result;
+}
+
+const std::string& Store(std::string& result, std::string text, int nWidth)
+{
+    result = std::move(text);
+    KIT_PadToWidth(result, nWidth);
+    return result;
+}
+} // namespace
+
+void KIT_PadToWidth(std::string& text, int nWidth)
+{
+    if (nWidth == 0)
+        return;
+    const long long missing = (nWidth < 0 ? -static_cast<long long>(nWidth) : nWidth) -
+                              static_cast<long long>(text.size());
+    if (missing <= 0)
+        return;
+    const std::string spaces(static_cast<std::size_t>(missing), ' ');
+    if (nWidth < 0)
+        text += spaces;
+    else
+        text.insert(0, spaces);
+}
+
+void KIT_FileNameOfPath(std::string& text)
+{
+    const std::size_t separator = text.find_last_of("/\\");
+    if (separator != std::string::npos)
+        text.erase(0, separator + 1);
+}
+
+const std::string& KIT_Int32ToText(std::int32_t nValue, int nWidth)
+{
+    static std::string result;
+    return Store(result, StreamText(nValue), nWidth);
+}
+
+const std::string& KIT_UInt32ToText(std::uint32_t nValue, int nWidth)
+{
+    static std::string result;
+    return Store(result, StreamText(nValue), nWidth);
+}
+
+const std::string& KIT_Int64ToText(std::int64_t nValue, int nWidth)
+{
+    static std::string result;
+    return Store(result, StreamText(static_cast<long long>(nValue)), nWidth);
+}
+
+const std::string& KIT_DoubleToText(double value, int nWidth)
+{
+    static std::string result;
+    return Store(result, StreamText(value), nWidth);
+}
+
+const std::string& KIT_PaddedText(const std::string& text, int nWidth)
+{
+    static std::string result;
+    return Store(result, text, nWidth);
+}
+
+const std::string& KIT_U16ToPaddedText(const std::u16string& text, int nWidth)
+{
+    static std::string result;
+    return Store(result, Narrowed(text), nWidth);
+}
+
+const std::string& KIT_U16ToText(const std::u16string& text)
+{
+    static std::string result;
+    return Store(result, Narrowed(text), 0);
+}
+
+const std::u16string& KIT_TextToU16(const std::string& text)
+{
+    static std::u16string result;
+    result.clear();
+    result.reserve(text.size());
+    for (const char byte : text)
+        result.push_back(static_cast<char16_t>(static_cast<unsigned char>(byte)));
+    return result;
+}

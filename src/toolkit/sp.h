@@ -17,7 +17,10 @@ public:
 
     explicit sp(T* pObject) { Adopt(pObject); }
 
-    sp(const sp& other) noexcept : KIT_ReservedSmartPointer() { Share(other.m_pObject, other.m_pCounter); }
+    sp(const sp& other) noexcept : KIT_ReservedSmartPointer()
+    {
+        Share(other.m_pObject, other.m_pCounter);
+    }
 
     sp(sp&& other) noexcept : KIT_ReservedSmartPointer()
     {

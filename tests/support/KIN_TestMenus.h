@@ -1,6 +1,8 @@
 #ifndef KIN_TESTMENUS_H
 #define KIN_TESTMENUS_H
 
+#include "KIN_QtPrint.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>

@@ -49,8 +49,9 @@ TEST(SmartPointer, NullPointerIsFalseAndThrowsWithItsCode)
     catch (const KIT_SmartPointerException& exception)
     {
         EXPECT_EQ(exception.GetCode(), 1);
-        EXPECT_STREQ(exception.what(),
-                     "\nKIT_SmartPointer Exception(->): call method/member of an undefined object.\n");
+        EXPECT_STREQ(
+            exception.what(),
+            "\nKIT_SmartPointer Exception(->): call method/member of an undefined object.\n");
     }
 }
 

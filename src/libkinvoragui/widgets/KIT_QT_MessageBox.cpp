@@ -1,8 +1,11 @@
 #include "KIT_QT_MessageBox.h"
 
-KIT_QT_MessageBox::KIT_QT_MessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
-                      QMessageBox::StandardButtons buttons, QWidget* pQParent)
-    : QMessageBox(icon, title, text, buttons, pQParent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), KIT_SafeObject("KIT_QT_MessageBox")
+KIT_QT_MessageBox::KIT_QT_MessageBox(QMessageBox::Icon icon, const QString& title,
+                                     const QString& text, QMessageBox::StandardButtons buttons,
+                                     QWidget* pQParent)
+    : QMessageBox(icon, title, text, buttons, pQParent,
+                  Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      KIT_SafeObject("KIT_QT_MessageBox")
 {
 }
 

@@ -1,7 +1,16 @@
 #include "KIN_MainWindow.h"
 
 #include "KIN_AppContext.h"
+#include "KIN_GraphicImage.h"
+#include "KIN_GraphicLink.h"
+#include "KIN_GraphicPeriod.h"
+#include "KIN_IDataFile.h"
+#include "KIN_ItemListPeriod.h"
+#include "KIN_SceneSelection.h"
 #include "KIN_Texts.h"
+#include "KIN_ViewPeriods.h"
+#include "KIN_ViewYears.h"
+#include "KIN_WidgetDetails.h"
 #include "KIT_QT_Action.h"
 #include "KIT_QT_DockWidget.h"
 #include "KIT_QT_GridLayout.h"
@@ -28,13 +37,25 @@ QString Shared(const char* pText)
 }
 } // namespace
 
-KIN_MainWindow::KIN_MainWindow() : QMainWindow(nullptr), KIT_SafeObject("KIN_MainWindow")
+namespace
 {
-    m_pQPeriodList = new KIT_QT_ListWidget0();
-    m_pQDetails = new KIT_QT_Widget0();
+const char* const g_pAutosaveFile = "./autosave.xml";
+} // namespace
 
+KIN_MainWindow::KIN_MainWindow()
+    : QMainWindow(nullptr), KIT_SafeObject("KIN_MainWindow"), m_pDocument(CreateDataFile())
+{
+    m_pDetails = new KIN_WidgetDetails();
+    m_pQPeriodList = new KIT_QT_ListWidget0();
+    m_pDocumentPlain = &*m_pDocument;
+    m_pContent = m_pDocumentPlain->GetData();
+
+    m_pView = new KIN_ViewPeriods(this, m_pContent);
+    m_pRuler = new KIN_ViewYears(this, m_pContent, m_pView);
     auto* pQCentral = new KIT_QT_Widget0();
-    new KIT_QT_GridLayout(pQCentral);
+    auto* pQGrid = new KIT_QT_GridLayout(pQCentral);
+    pQGrid->addWidget(m_pRuler, 0, 0);
+    pQGrid->addWidget(m_pView, 0, 1);
     setCentralWidget(pQCentral);
 
     CreateMenus();
@@ -45,11 +66,14 @@ KIN_MainWindow::KIN_MainWindow() : QMainWindow(nullptr), KIT_SafeObject("KIN_Mai
             &KIN_MainWindow::SlotList_PeriodChanged);
     connect(m_pQPeriodList, &QListWidget::currentItemChanged, this,
             &KIN_MainWindow::SlotList_PeriodChanged2);
-    UpdateTitle();
+    LoadFile(g_pAutosaveFile);
 }
 
 KIN_MainWindow::~KIN_MainWindow()
 {
+    // The items call back into the panel and the list: remove them while both still exist.
+    m_pView->RemoveItems();
+    m_pQPeriodList->clear();
     KIN_AppContext& context = KIN_AppContext::Get();
     if (context.pMainWindow == this)
         context = KIN_AppContext();
@@ -112,8 +136,8 @@ void KIN_MainWindow::CreateMenus()
     pQZoomIn->setToolTip(Shared("(Ctrl + '+' )"));
     pQZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     pQZoomOut->setToolTip(Shared("(Ctrl + '-' )"));
-    for (QAction* pQAction : {static_cast<QAction*>(pQZoomIn), static_cast<QAction*>(pQZoomOut),
-                              m_pQZoomLabel})
+    for (QAction* pQAction :
+         {static_cast<QAction*>(pQZoomIn), static_cast<QAction*>(pQZoomOut), m_pQZoomLabel})
         pQMenuBar->addAction(pQAction);
     connect(pQZoomIn, &QAction::triggered, this, &KIN_MainWindow::SlotMenu_ZoomIn_triggered);
     connect(pQZoomOut, &QAction::triggered, this, &KIN_MainWindow::SlotMenu_ZoomOut_triggered);
@@ -130,7 +154,7 @@ void KIN_MainWindow::PublishReferences()
     context.pQActionChangePeriod = m_pQActionChangePeriod;
     context.pQActionRemovePeriod = m_pQActionRemovePeriod;
     context.pQActionRemoveLink = m_pQActionRemoveLink;
-    context.pQDetails = m_pQDetails;
+    context.pQDetails = m_pDetails;
     context.pQPeriodList = m_pQPeriodList;
     m_pQActionChangePeriod->setEnabled(false);
     m_pQActionRemovePeriod->setEnabled(false);
@@ -145,11 +169,92 @@ void KIN_MainWindow::CreateDocks()
     addDockWidget(Qt::BottomDockWidgetArea, pQListDock);
 
     auto* pQDetailsDock = new KIT_QT_DockWidget(Text(KIN_Text::DockDetails), this);
-    pQDetailsDock->setWidget(new QT_ScrollArea(m_pQDetails, pQDetailsDock));
+    pQDetailsDock->setWidget(new QT_ScrollArea(m_pDetails, pQDetailsDock));
     addDockWidget(Qt::BottomDockWidgetArea, pQDetailsDock);
 
     m_pQMenuDisplay->addAction(pQListDock->toggleViewAction());
     m_pQMenuDisplay->addAction(pQDetailsDock->toggleViewAction());
+}
+
+void KIN_MainWindow::RefreshAll()
+{
+    m_pQPeriodList->clear();
+    m_pView->RebuildScene();
+    m_pRuler->RefreshRuler();
+    AutoSave();
+    m_pQPeriodList->sortItems(Qt::AscendingOrder);
+    if (m_nPendingSelection >= 0)
+    {
+        for (KIN_GraphicPeriod* pPeriod : m_pView->GetPeriods())
+            if (pPeriod->GetRecord().id == m_nPendingSelection)
+            {
+                pPeriod->SelectPeriod();
+                break;
+            }
+    }
+    m_nPendingSelection = -1;
+}
+
+void KIN_MainWindow::ChangePeriod(const KIN_DataPeriod& period)
+{
+    m_nPendingSelection = period.id;
+    m_pDocumentPlain->ChangePeriod(period);
+    RefreshAll();
+}
+
+void KIN_MainWindow::AddLink(const KIN_DataLink& link)
+{
+    if (const KIN_GraphicPeriod* pCurrent = KIN_SceneSelection::Get().pCurrentPeriod)
+        m_nPendingSelection = pCurrent->GetRecord().id;
+    m_pDocumentPlain->AddLink(link);
+    RefreshAll();
+}
+
+void KIN_MainWindow::AddImage(const KIN_DataImage& image)
+{
+    m_pDocumentPlain->AddImage(image);
+    RefreshAll();
+}
+
+void KIN_MainWindow::ChangeImage(const KIN_DataImage& image)
+{
+    m_pDocumentPlain->ChangeImage(image);
+    RefreshAll();
+}
+
+void KIN_MainWindow::UpdateRuler()
+{
+    if (m_pRuler)
+        m_pRuler->RefreshRuler();
+}
+
+void KIN_MainWindow::LoadFile(const std::string& path)
+{
+    if (!path.empty() && m_pDocumentPlain)
+    {
+        if (m_pDocumentPlain->Load(path))
+        {
+            m_currentFile = path;
+            RefreshAll();
+        }
+        else if (m_bFirstLoad)
+            RefreshAll();
+    }
+    m_bFirstLoad = false;
+    UpdateTitle();
+}
+
+void KIN_MainWindow::SaveFile(const std::string& path)
+{
+    if (!path.empty() && m_pDocumentPlain && m_pDocumentPlain->Save(path))
+        m_currentFile = path;
+    UpdateTitle();
+}
+
+void KIN_MainWindow::AutoSave()
+{
+    if (m_pDocumentPlain)
+        m_pDocumentPlain->Save(g_pAutosaveFile);
 }
 
 void KIN_MainWindow::UpdateTitle()
@@ -162,7 +267,17 @@ void KIN_MainWindow::UpdateTitle()
 void KIN_MainWindow::ApplyZoom(double factor)
 {
     m_zoomFactor *= factor;
+    m_pView->ScaleView(factor, factor);
     m_pQZoomLabel->setText(Shared("[Zoom x %1]").arg(m_zoomFactor, 0, 'g', 6));
+    if (KIN_GraphicPeriod* pCurrent = KIN_SceneSelection::Get().pCurrentPeriod)
+        pCurrent->SelectPeriod();
+}
+
+bool KIN_MainWindow::ConfirmRemoval(KIN_Text title, KIN_Text question)
+{
+    KIT_QT_MessageBox box(QMessageBox::Question, Text(title), Text(question),
+                          QMessageBox::Yes | QMessageBox::No, this);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void KIN_MainWindow::SlotMenu_FileNew_triggered(bool) {}
@@ -178,9 +293,44 @@ void KIN_MainWindow::SlotMenu_FileExit_triggered(bool)
 void KIN_MainWindow::SlotMenu_EditLimitDiagr_triggered(bool) {}
 void KIN_MainWindow::SlotMenu_EditNewPeriod_triggered(bool) {}
 void KIN_MainWindow::SlotMenu_EditChangePeriod_triggered(bool) {}
-void KIN_MainWindow::SlotMenu_EditRemovePeriod_triggered(bool) {}
-void KIN_MainWindow::SlotMenu_EditRemoveLink_triggered(bool) {}
-void KIN_MainWindow::SlotMenu_EditRemoveImage_triggered(bool) {}
+void KIN_MainWindow::SlotMenu_EditRemovePeriod_triggered(bool)
+{
+    KIN_GraphicPeriod* pCurrent = KIN_SceneSelection::Get().pCurrentPeriod;
+    if (!m_pContent || !m_pDocumentPlain || !pCurrent)
+        return;
+    if (!ConfirmRemoval(KIN_Text::RemovePeriod, KIN_Text::ConfirmRemovePeriod))
+        return;
+    const KIN_DataPeriod removed = pCurrent->GetRecord();
+    pCurrent->DeselectPeriod();
+    m_pDocumentPlain->RemovePeriod(removed);
+    RefreshAll();
+}
+
+void KIN_MainWindow::SlotMenu_EditRemoveLink_triggered(bool)
+{
+    KIN_GraphicLink* pCurrent = KIN_SceneSelection::Get().pCurrentLink;
+    if (!m_pContent || !m_pDocumentPlain || !pCurrent)
+        return;
+    if (!ConfirmRemoval(KIN_Text::RemoveLink, KIN_Text::ConfirmRemoveLink))
+        return;
+    const KIN_DataLink removed = pCurrent->GetRecord();
+    pCurrent->SetLinkStyle(KIN_GraphicLink::Normal);
+    m_pDocumentPlain->RemoveLink(removed);
+    RefreshAll();
+}
+
+void KIN_MainWindow::SlotMenu_EditRemoveImage_triggered(bool)
+{
+    KIN_GraphicImage* pCurrent = KIN_SceneSelection::Get().pCurrentImage;
+    if (!m_pContent || !m_pDocumentPlain || !pCurrent)
+        return;
+    if (!ConfirmRemoval(KIN_Text::RemoveImage, KIN_Text::ConfirmRemoveImage))
+        return;
+    const KIN_DataImage removed = pCurrent->GetRecord();
+    pCurrent->SetImageState(KIN_GraphicImage::Idle);
+    m_pDocumentPlain->RemoveImage(removed);
+    RefreshAll();
+}
 void KIN_MainWindow::SlotMenu_EditShift_triggered(bool) {}
 
 void KIN_MainWindow::SlotMenu_HelpAbout_triggered(bool)
@@ -207,8 +357,22 @@ void KIN_MainWindow::SlotMenu_ZoomOut_triggered(bool)
         ApplyZoom(0.5);
 }
 
-void KIN_MainWindow::SlotList_PeriodChanged(QListWidgetItem*) {}
-void KIN_MainWindow::SlotList_PeriodChanged2(QListWidgetItem*, QListWidgetItem*) {}
+void KIN_MainWindow::SlotList_PeriodChanged(QListWidgetItem* pQItem)
+{
+    KIN_AppContext& context = KIN_AppContext::Get();
+    if (context.bSelectionGuard)
+        return;
+    context.bSelectionGuard = true;
+    if (auto* pEntry = dynamic_cast<KIN_ItemListPeriod*>(pQItem))
+        if (KIN_GraphicPeriod* pPeriod = pEntry->GetPeriodItem())
+            pPeriod->SelectPeriod();
+    context.bSelectionGuard = false;
+}
+
+void KIN_MainWindow::SlotList_PeriodChanged2(QListWidgetItem* pQItemCurrent, QListWidgetItem*)
+{
+    SlotList_PeriodChanged(pQItemCurrent);
+}
 
 QString KIN_MainWindow::AboutText()
 {

@@ -2,16 +2,27 @@
 #define KIN_MAINWINDOW_H
 
 #include "KIT_SafeObject.h"
+#include "sp.h"
 
 #include <QMainWindow>
 
+#include <cstdint>
+
 #include <string>
 
-class KIT_QT_DockWidget;
+class KIN_IDataFile;
+class KIN_ViewPeriods;
+class KIN_ViewYears;
+class KIN_WidgetDetails;
 class KIT_QT_ListWidget0;
+struct KIN_DataDiagram;
+struct KIN_DataImage;
+struct KIN_DataLink;
+struct KIN_DataPeriod;
 class QAction;
 class QListWidgetItem;
 class QMenu;
+enum class KIN_Text : int;
 
 // The one top-level window: owns the document and every view of it, builds the menus and
 // runs the commands. After every change it rebuilds all views from the document.
@@ -23,6 +34,18 @@ public:
     KIN_MainWindow();
     ~KIN_MainWindow() override;
 
+    // Rebuilds every view from the document, writes the autosave file and reselects the
+    // period whose id the last command remembered.
+    void RefreshAll();
+    void ChangePeriod(const KIN_DataPeriod& period);
+    void AddLink(const KIN_DataLink& link);
+    void AddImage(const KIN_DataImage& image);
+    void ChangeImage(const KIN_DataImage& image);
+    void UpdateRuler();
+
+    void LoadFile(const std::string& path);
+    void SaveFile(const std::string& path);
+    void AutoSave();
     void UpdateTitle();
     // The About box's four lines: software, build date, build time, author.
     static QString AboutText();
@@ -35,6 +58,10 @@ public:
     QAction* GetActionRemovePeriod() const { return m_pQActionRemovePeriod; }
     QAction* GetActionRemoveLink() const { return m_pQActionRemoveLink; }
     KIT_QT_ListWidget0* GetPeriodList() const { return m_pQPeriodList; }
+    KIN_WidgetDetails* GetDetails() const { return m_pDetails; }
+    KIN_ViewPeriods* GetView() const { return m_pView; }
+    KIN_ViewYears* GetRuler() const { return m_pRuler; }
+    KIN_IDataFile* GetDocument() const { return m_pDocumentPlain; }
 
 public slots:
     void SlotMenu_FileNew_triggered(bool bIsChecked);
@@ -60,11 +87,16 @@ private:
     void CreateMenus();
     void CreateDocks();
     void PublishReferences();
-    QAction* AddMenuAction(QMenu* pQMenu, const QString& text,
-                           void (KIN_MainWindow::*pSlot)(bool));
+    QAction* AddMenuAction(QMenu* pQMenu, const QString& text, void (KIN_MainWindow::*pSlot)(bool));
     void ApplyZoom(double factor);
+    bool ConfirmRemoval(KIN_Text title, KIN_Text question);
 
+    sp<KIN_IDataFile> m_pDocument;
+    KIN_IDataFile* m_pDocumentPlain = nullptr;
     std::string m_currentFile = ".";
+    const KIN_DataDiagram* m_pContent = nullptr;
+    KIN_ViewPeriods* m_pView = nullptr;
+    KIN_ViewYears* m_pRuler = nullptr;
     double m_zoomFactor = 1.0;
     bool m_bFirstLoad = true;
 
@@ -73,8 +105,9 @@ private:
     QAction* m_pQActionChangePeriod = nullptr;
     QAction* m_pQActionRemovePeriod = nullptr;
     QAction* m_pQActionRemoveLink = nullptr;
-    QWidget* m_pQDetails = nullptr;
+    KIN_WidgetDetails* m_pDetails = nullptr;
     KIT_QT_ListWidget0* m_pQPeriodList = nullptr;
+    std::int32_t m_nPendingSelection = -1;
 };
 
 #endif

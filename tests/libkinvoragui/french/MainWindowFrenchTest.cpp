@@ -1,4 +1,5 @@
 #include "KIN_MainWindow.h"
+#include "KIN_TestFolder.h"
 #include "KIN_TestMenus.h"
 #include "KIN_Texts.h"
 
@@ -14,6 +15,7 @@ QString S(const char* pText)
 
 TEST(MainWindowFrench, MenusAndEntriesInOrder)
 {
+    KIN_TestFolder folder;
     KIN_MainWindow window;
     const QStringList expected = {
         S("&Fichier"),

@@ -112,8 +112,9 @@ TEST(ScrollArea, KeepsContentTopLeftAndScrollsWhenSmaller)
     area.resize(400, 300);
     area.show();
     QApplication::processEvents();
-    EXPECT_EQ(pQContent->pos(), QPoint(pQContent->parentWidget()->layout()->contentsMargins().left(),
-                                       pQContent->parentWidget()->layout()->contentsMargins().top()));
+    EXPECT_EQ(pQContent->pos(),
+              QPoint(pQContent->parentWidget()->layout()->contentsMargins().left(),
+                     pQContent->parentWidget()->layout()->contentsMargins().top()));
     EXPECT_EQ(pQContent->size(), QSize(120, 80));
     EXPECT_FALSE(area.horizontalScrollBar()->isVisible());
     EXPECT_FALSE(area.verticalScrollBar()->isVisible());

@@ -1,5 +1,6 @@
 #include "KIN_AppContext.h"
 #include "KIN_MainWindow.h"
+#include "KIN_TestFolder.h"
 #include "KIN_TestMenus.h"
 #include "KIT_QT_ListWidget0.h"
 
@@ -22,6 +23,7 @@ QString S(const char* pText)
 
 TEST(MainWindow, MenusAndEntriesInOrder)
 {
+    KIN_TestFolder folder;
     KIN_MainWindow window;
     const QStringList expected = {
         S("&File"),
@@ -56,6 +58,7 @@ TEST(MainWindow, MenusAndEntriesInOrder)
 
 TEST(MainWindow, BarActionsCarryShortcutsAndTips)
 {
+    KIN_TestFolder folder;
     KIN_MainWindow window;
     QAction* pQZoomIn = KIN_FindMenuAction(window, S("[Zoom +]"));
     QAction* pQZoomOut = KIN_FindMenuAction(window, S("[Zoom -]"));
@@ -69,6 +72,7 @@ TEST(MainWindow, BarActionsCarryShortcutsAndTips)
 
 TEST(MainWindow, TitleNamesTheCurrentFile)
 {
+    KIN_TestFolder folder;
     KIN_MainWindow window;
     EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \".\""));
     EXPECT_STREQ(window.GetSafeObjectName(), "KIN_MainWindow");
@@ -77,6 +81,7 @@ TEST(MainWindow, TitleNamesTheCurrentFile)
 
 TEST(MainWindow, ChangeAndRemovePeriodStartDisabled)
 {
+    KIN_TestFolder folder;
     KIN_MainWindow window;
     EXPECT_FALSE(window.GetActionChangePeriod()->isEnabled());
     EXPECT_FALSE(window.GetActionRemovePeriod()->isEnabled());
@@ -97,6 +102,7 @@ TEST(MainWindow, PublishesItselfAndWithdrawsOnDestruction)
 
 TEST(MainWindow, DockTogglesShowAndHideTheDocks)
 {
+    KIN_TestFolder folder;
     KIN_MainWindow window;
     window.show();
     const QList<QDockWidget*> docks = window.findChildren<QDockWidget*>();
@@ -132,17 +138,21 @@ TEST(MainWindow, AboutTextHasFourLabelledLines)
 
 TEST(MainWindow, AboutBoxShowsTheText)
 {
+    KIN_TestFolder folder;
     KIN_MainWindow window;
     QString shownTitle;
     QString shownText;
-    QTimer::singleShot(0, [&] {
-        auto* pQBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!pQBox)
-            return;
-        shownTitle = pQBox->windowTitle();
-        shownText = pQBox->text();
-        pQBox->accept();
-    });
+    QTimer::singleShot(0,
+                       [&]
+                       {
+                           auto* pQBox =
+                               qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                           if (!pQBox)
+                               return;
+                           shownTitle = pQBox->windowTitle();
+                           shownText = pQBox->text();
+                           pQBox->accept();
+                       });
     KIN_FindMenuAction(window, S("&?/&About"))->trigger();
     EXPECT_EQ(shownTitle, S("About"));
     EXPECT_EQ(shownText, KIN_MainWindow::AboutText());
@@ -150,6 +160,7 @@ TEST(MainWindow, AboutBoxShowsTheText)
 
 TEST(MainWindow, ExitClosesTheWindow)
 {
+    KIN_TestFolder folder;
     KIN_MainWindow window;
     window.show();
     ASSERT_TRUE(window.isVisible());
@@ -160,6 +171,7 @@ TEST(MainWindow, ExitClosesTheWindow)
 
 TEST(MainWindow, ZoomStaysBetweenOneThirtySecondAndThirtyTwo)
 {
+    KIN_TestFolder folder;
     KIN_MainWindow window;
     QAction* pQZoomIn = KIN_FindMenuAction(window, S("[Zoom +]"));
     QAction* pQZoomOut = KIN_FindMenuAction(window, S("[Zoom -]"));

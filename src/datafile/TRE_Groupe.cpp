@@ -1,0 +1,175 @@
+#include "TRE_Groupe.h"
+
+#include "TRE_Texte.h"
+
+#include <cstring>
+
+TRE_Groupe::TRE_Groupe() : TRE_Element(Groupe), KIT_SafeObject("TRE_Groupe") {}
+
+void TRE_Groupe::Ecrire(std::FILE* pFichier) const
+{
+    for (TRE_ListeElements::Node* pNoeud = m_enfants.First(); pNoeud; pNoeud = pNoeud->Next())
+    {
+        if (!pNoeud->Item())
+            continue;
+        pNoeud->Item()->Ecrire(pFichier);
+        std::fputs(pNoeud->Item()->GetType() == Table ? "\n" : ";\n", pFichier);
+    }
+}
+
+void TRE_Groupe::EcrireXml(std::ostream& flux, int nNiveau) const
+{
+    for (TRE_ListeElements::Node* pNoeud = m_enfants.First(); pNoeud; pNoeud = pNoeud->Next())
+    {
+        if (pNoeud->Item())
+            pNoeud->Item()->EcrireXml(flux, nNiveau);
+    }
+}
+
+void TRE_Groupe::EcrireAttribut(std::ostream& flux) const
+{
+    for (TRE_ListeElements::Node* pNoeud = m_enfants.First(); pNoeud; pNoeud = pNoeud->Next())
+    {
+        if (pNoeud->Item())
+            pNoeud->Item()->EcrireAttribut(flux);
+    }
+}
+
+std::unique_ptr<TRE_Element> TRE_Groupe::Dupliquer() const
+{
+    auto pCopie = std::make_unique<TRE_Groupe>();
+    DupliquerDans(m_enfants, *pCopie);
+    return pCopie;
+}
+
+void TRE_Groupe::Liberer()
+{
+    m_cache.Vider();
+    m_enfants.RemoveAll();
+}
+
+TRE_Element* TRE_Groupe::ChercherJetons(TRE_Jetons& jetons)
+{
+    if (jetons.Count() == 0)
+        return this;
+    return ChercherDans(m_enfants, jetons, m_cache);
+}
+
+bool TRE_Groupe::AjouterElement(std::unique_ptr<TRE_Element> pElement)
+{
+    if (!pElement)
+        return false;
+    m_cache.Vider();
+    m_enfants.Append(pElement.release());
+    return true;
+}
+
+std::vector<std::string> TRE_Groupe::ListerNoms(bool bAvecIndex) const
+{
+    return ListerNomsDe(m_enfants, bAvecIndex);
+}
+
+TRE_Element* TRE_Groupe::ChercherNom(const char* pNom, const char* pNumero)
+{
+    return ChercherNomDans(m_enfants, pNom, pNumero, m_cache);
+}
+
+TRE_Element* TRE_Groupe::Enfant(TRE_ListeElements& enfants, const char* pNom, int nOccurrence,
+                                Cache& cache)
+{
+    TRE_ListeElements::Node* pNoeud = enfants.First();
+    int nVues = 0;
+    if (nOccurrence >= 1 && cache.pNoeud && cache.nOccurrence <= nOccurrence &&
+        std::strcmp(cache.pNom, pNom) == 0)
+    {
+        pNoeud = cache.pNoeud;
+        nVues = cache.nOccurrence - 1;
+    }
+    for (; pNoeud; pNoeud = pNoeud->Next())
+    {
+        TRE_Element* pEnfant = pNoeud->Item();
+        if (!pEnfant || !pEnfant->EstNomme(pNom))
+            continue;
+        if (pEnfant->GetType() == Champ)
+            return pEnfant;
+        if (pEnfant->GetType() != Table)
+            continue;
+        if (nOccurrence < 1)
+            return nullptr;
+        if (++nVues == nOccurrence)
+        {
+            cache.pNom = pEnfant->Nom();
+            cache.nOccurrence = nOccurrence;
+            cache.pNoeud = pNoeud;
+            return pEnfant;
+        }
+    }
+    return nullptr;
+}
+
+TRE_Element* TRE_Groupe::ChercherDans(TRE_ListeElements& enfants, TRE_Jetons& jetons,
+                                      Cache& cache)
+{
+    if (jetons.Count() == 0)
+        return nullptr;
+    const int nOccurrence = jetons.Count() >= 2 ? ValeurDecimale(jetons.First()->Next()->Text())
+                                                : 0;
+    TRE_Element* pEnfant = Enfant(enfants, jetons.First()->Text(), nOccurrence, cache);
+    if (!pEnfant)
+        return nullptr;
+    jetons.RemoveFirst();
+    if (pEnfant->GetType() == Table)
+        jetons.RemoveFirst();
+    return pEnfant->ChercherJetons(jetons);
+}
+
+TRE_Element* TRE_Groupe::ChercherNomDans(TRE_ListeElements& enfants, const char* pNom,
+                                         const char* pNumero, Cache& cache)
+{
+    const int nOccurrence = pNumero ? ValeurDecimale(pNumero) : 0;
+    TRE_Element* pEnfant = Enfant(enfants, pNom, nOccurrence, cache);
+    if (!pEnfant || pEnfant->GetType() == Table || !pNumero)
+        return pEnfant;
+    // A field given a number passes it on to its value.
+    TRE_Jetons reste;
+    reste.Append(TRE_CopierTexte(pNumero).release());
+    return pEnfant->ChercherJetons(reste);
+}
+
+std::vector<std::string> TRE_Groupe::ListerNomsDe(const TRE_ListeElements& enfants,
+                                                  bool bAvecIndex)
+{
+    std::vector<std::string> noms;
+    const char* pPrecedent = nullptr;
+    int nRang = 0;
+    for (TRE_ListeElements::Node* pNoeud = enfants.First(); pNoeud; pNoeud = pNoeud->Next())
+    {
+        const TRE_Element* pEnfant = pNoeud->Item();
+        const std::int16_t nType = pEnfant ? pEnfant->GetType() : -1;
+        if ((nType == Champ || nType == Table) && pEnfant->Nom())
+        {
+            const char* pNom = pEnfant->Nom();
+            nRang = pPrecedent && std::strcmp(pPrecedent, pNom) == 0 ? nRang + 1 : 1;
+            pPrecedent = pNom;
+            noms.push_back(bAvecIndex ? std::string(pNom) + '[' + std::to_string(nRang) + ']'
+                                      : std::string(pNom));
+            continue;
+        }
+        if (nType == Groupe)
+        {
+            std::vector<std::string> sousNoms = pEnfant->ListerNoms(bAvecIndex);
+            noms.insert(noms.end(), sousNoms.begin(), sousNoms.end());
+        }
+        pPrecedent = nullptr;
+    }
+    return noms;
+}
+
+void TRE_Groupe::DupliquerDans(const TRE_ListeElements& enfants, TRE_Element& cible)
+{
+    for (TRE_ListeElements::Node* pNoeud = enfants.First(); pNoeud; pNoeud = pNoeud->Next())
+    {
+        if (pNoeud->Item())
+            cible.AjouterElement(pNoeud->Item()->Dupliquer());
+    }
+}

@@ -1,0 +1,253 @@
+#include "KIN_DiagramFileFormat.h"
+
+#include "FIL_IElement.h"
+#include "FIL_OpenFile.h"
+#include "KIN_EscapeTable.h"
+#include "KIT_TextFormat.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace
+{
+constexpr std::size_t kFlushSize = 1 << 16;
+
+// Writes through a buffer to a file descriptor and remembers whether every write worked.
+class Output
+{
+public:
+    explicit Output(int nFile) : m_nFile(nFile) { m_buffer.reserve(kFlushSize * 2); }
+
+    Output& operator<<(const char* pText)
+    {
+        m_buffer += pText;
+        return *this;
+    }
+
+    Output& operator<<(const std::string& text)
+    {
+        m_buffer += text;
+        return *this;
+    }
+
+    // Signed decimal, as the integer text functions write it.
+    template <class Integer> void Number(Integer nValue)
+    {
+        char digits[24];
+        const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, nValue);
+        m_buffer.append(digits, end.ptr);
+    }
+
+    void Attribute(const char* pName, std::int64_t nValue)
+    {
+        m_buffer += ' ';
+        m_buffer += pName;
+        m_buffer += "=\"";
+        Number(nValue);
+        m_buffer += '"';
+    }
+
+    void Attribute(const char* pName, const std::string& text)
+    {
+        m_buffer += ' ';
+        m_buffer += pName;
+        m_buffer += "=\"";
+        m_buffer += text;
+        m_buffer += '"';
+    }
+
+    void EndLine()
+    {
+        m_buffer += " />\n";
+        if (m_buffer.size() >= kFlushSize)
+            Flush();
+    }
+
+    bool Flush()
+    {
+        const char* p = m_buffer.data();
+        std::size_t nLeft = m_buffer.size();
+        while (m_bGood && nLeft > 0)
+        {
+            const ssize_t nWritten = ::write(m_nFile, p, nLeft);
+            if (nWritten < 0 && errno == EINTR)
+                continue;
+            if (nWritten <= 0)
+                m_bGood = false;
+            else
+            {
+                p += nWritten;
+                nLeft -= static_cast<std::size_t>(nWritten);
+            }
+        }
+        m_buffer.clear();
+        return m_bGood;
+    }
+
+private:
+    int m_nFile;
+    std::string m_buffer;
+    bool m_bGood = true;
+};
+
+void WriteDiagram(const KIN_DataDiagram& diagram, Output& out)
+{
+    out << "<kinvora>\n\t<E";
+    out.Attribute("b", diagram.begin);
+    out.Attribute("e", diagram.end);
+    out.Attribute("w", diagram.width);
+    out.EndLine();
+    std::string title;
+    std::string details;
+    for (const KIN_DataPeriod& period : diagram.periods)
+    {
+        title = period.title;
+        details = period.details;
+        KIN_EscapeTable::EscapeText(title);
+        KIN_EscapeTable::EscapeText(details);
+        out << "\t<P";
+        out.Attribute("b", period.begin);
+        out.Attribute("e", period.end);
+        out.Attribute("w", period.width);
+        out.Attribute("s", period.column);
+        out.Attribute("i", period.id);
+        out.Attribute("t", title);
+        out.Attribute("d", details);
+        out.Attribute("cp", period.colorBorder);
+        out.Attribute("cb", period.colorBackground);
+        out.Attribute("ct", period.colorText);
+        out.EndLine();
+    }
+    for (const KIN_DataLink& link : diagram.links)
+    {
+        out << "\t<L";
+        out.Attribute("i1", link.period1);
+        out.Attribute("i2", link.period2);
+        out.Attribute("p1", link.point1);
+        out.Attribute("p2", link.point2);
+        out.EndLine();
+    }
+    std::string file;
+    for (const KIN_DataImage& image : diagram.images)
+    {
+        file = image.file;
+        KIN_EscapeTable::EscapeText(file);
+        out << "\t<I";
+        out.Attribute("x", image.x);
+        out.Attribute("y", image.y);
+        out.Attribute("s", KIT_DoubleToText(image.scale));
+        out.Attribute("f", file);
+        out.EndLine();
+    }
+    out << "</kinvora>\n";
+}
+
+// A new file beside the target, created exclusively; -1 when none can be created.
+int CreateSibling(const std::string& fileName, std::string& siblingName)
+{
+    for (int nAttempt = 0; nAttempt < 100; ++nAttempt)
+    {
+        siblingName =
+            fileName + ".saving-" + std::to_string(::getpid()) + '-' + std::to_string(nAttempt);
+        const int nFile =
+            ::open(siblingName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (nFile >= 0 || errno != EEXIST)
+            return nFile;
+    }
+    return -1;
+}
+
+bool ReadLimits(const FIL_IElement& root, KIN_DataDiagram& diagram)
+{
+    const sp<FIL_IElement> limits = root.GetElement("E", 1);
+    return limits && limits->GetValue("b", diagram.begin) && limits->GetValue("e", diagram.end) &&
+           limits->GetValue("w", diagram.width);
+}
+
+bool ReadPeriod(const FIL_IElement& element, KIN_DataPeriod& period)
+{
+    long long nBegin = 0;
+    long long nEnd = 0;
+    if (!element.GetValue("b", nBegin) || !element.GetValue("e", nEnd) ||
+        !element.GetValue("w", period.width) || !element.GetValue("s", period.column) ||
+        !element.GetValue("i", period.id) || !element.GetValue("t", period.title) ||
+        !element.GetValue("d", period.details) || !element.GetValue("cp", period.colorBorder) ||
+        !element.GetValue("cb", period.colorBackground) ||
+        !element.GetValue("ct", period.colorText))
+        return false;
+    period.begin = nBegin;
+    period.end = nEnd;
+    KIN_EscapeTable::UnescapeText(period.title);
+    KIN_EscapeTable::UnescapeText(period.details);
+    return true;
+}
+
+bool ReadLink(const FIL_IElement& element, KIN_DataLink& link)
+{
+    return element.GetValue("i1", link.period1) && element.GetValue("i2", link.period2) &&
+           element.GetValue("p1", link.point1) && element.GetValue("p2", link.point2);
+}
+
+bool ReadImage(const FIL_IElement& element, KIN_DataImage& image)
+{
+    if (!element.GetValue("x", image.x) || !element.GetValue("y", image.y) ||
+        !element.GetValue("s", image.scale) || !element.GetValue("f", image.file))
+        return false;
+    KIN_EscapeTable::UnescapeText(image.file);
+    return true;
+}
+
+// Every complete element of that name below the root, in file order.
+template <class Record, class Reader>
+void ReadAll(const FIL_IElement& root, const char* pName, Reader read, std::vector<Record>& records)
+{
+    for (int nOccurrence = 1;; ++nOccurrence)
+    {
+        const sp<FIL_IElement> element = root.GetElement(pName, nOccurrence);
+        if (!element)
+            return;
+        Record record;
+        if (read(*element, record))
+            records.push_back(std::move(record));
+    }
+}
+} // namespace
+
+bool KIN_DiagramFileFormat::Save(const KIN_DataDiagram& diagram, const std::string& fileName)
+{
+    std::string siblingName;
+    const int nFile = CreateSibling(fileName, siblingName);
+    if (nFile < 0)
+        return false;
+    Output out(nFile);
+    WriteDiagram(diagram, out);
+    bool bWritten = out.Flush();
+    bWritten = ::close(nFile) == 0 && bWritten;
+    if (bWritten && std::rename(siblingName.c_str(), fileName.c_str()) == 0)
+        return true;
+    std::remove(siblingName.c_str());
+    return false;
+}
+
+bool KIN_DiagramFileFormat::Load(const std::string& fileName, KIN_DataDiagram& diagram)
+{
+    const sp<FIL_IAutomat> automat = FIL_OpenXml(fileName.c_str());
+    if (!automat)
+        return false;
+    const sp<FIL_IElement> root = automat->GetRoot();
+    if (!root)
+        return false;
+    KIN_DataDiagram loaded;
+    if (!ReadLimits(*root, loaded))
+        return false;
+    ReadAll<KIN_DataPeriod>(*root, "P", ReadPeriod, loaded.periods);
+    ReadAll<KIN_DataLink>(*root, "L", ReadLink, loaded.links);
+    ReadAll<KIN_DataImage>(*root, "I", ReadImage, loaded.images);
+    for (std::size_t n = 0; n < loaded.images.size(); ++n)
+        loaded.images[n].index = static_cast<std::int32_t>(n);
+    diagram = std::move(loaded);
+    return true;
+}

@@ -1,0 +1,131 @@
+#include "KIN_GraphicLink.h"
+
+#include "KIN_AppContext.h"
+#include "KIN_ColorTable.h"
+#include "KIN_GraphicConnection.h"
+#include "KIN_GraphicPeriod.h"
+#include "KIN_MainWindow.h"
+#include "KIN_SceneSelection.h"
+#include "KIN_Texts.h"
+#include "KIT_QT_Action.h"
+#include "KIT_QtText.h"
+
+#include <QCursor>
+#include <QGraphicsSceneContextMenuEvent>
+#include <QGraphicsSceneMouseEvent>
+#include <QGraphicsView>
+#include <QMenu>
+#include <QPen>
+
+#include <algorithm>
+
+namespace
+{
+constexpr int g_nRaisedZ = 200001;
+
+// The border colour of the period owning the higher end (the second on a tie).
+QColor ColorOfHigherEnd(const KIN_GraphicConnection* pFirst, const KIN_GraphicConnection* pSecond)
+{
+    if (!pFirst || !pSecond)
+        return QColor();
+    const KIN_GraphicConnection* pHigher =
+        pFirst->scenePos().y() < pSecond->scenePos().y() ? pFirst : pSecond;
+    const KIN_GraphicPeriod* pPeriod = pHigher->GetPeriod();
+    return pPeriod ? KIN_ColorOfIndex(pPeriod->GetRecord().colorBorder, KIN_ColorRole::Border)
+                   : QColor();
+}
+} // namespace
+
+KIN_GraphicLink::KIN_GraphicLink(KIN_GraphicConnection* pFirst, KIN_GraphicConnection* pSecond,
+                                 const KIN_DataLink& link)
+    : QGraphicsLineItem(nullptr), KIT_SafeObject("KIN_GraphicLink"), m_pFirst(pFirst),
+      m_pSecond(pSecond), m_link(link), m_color(ColorOfHigherEnd(pFirst, pSecond))
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+KIN_GraphicLink::~KIN_GraphicLink()
+{
+    KIN_SceneSelection& selection = KIN_SceneSelection::Get();
+    if (selection.pCurrentLink == this ||
+        std::find(m_partners.begin(), m_partners.end(), selection.pCurrentLink) != m_partners.end())
+        selection.pCurrentLink = nullptr;
+}
+
+void KIN_GraphicLink::SetPartners(KIN_GraphicLink* pFirst, KIN_GraphicLink* pSecond)
+{
+    m_partners = {pFirst, pSecond};
+}
+
+void KIN_GraphicLink::ApplyStyle(int nStyle)
+{
+    QPen stroke(m_color);
+    qreal z = std::min(line().y1(), line().y2()) + 1;
+    switch (nStyle)
+    {
+    case Selected:
+        stroke.setWidth(6);
+        z = g_nRaisedZ;
+        break;
+    case RubberBandFree:
+        stroke = QPen(QColor(0, 0, 0, 150), 4, Qt::DotLine);
+        z = g_nRaisedZ;
+        break;
+    case RubberBandOnTarget:
+        stroke.setWidth(5);
+        z = g_nRaisedZ;
+        break;
+    default:
+        stroke.setWidth(3);
+        break;
+    }
+    setPen(stroke);
+    setZValue(z);
+    m_nStyle = nStyle;
+}
+
+void KIN_GraphicLink::SetLinkStyle(int nStyle)
+{
+    ApplyStyle(nStyle);
+    for (KIN_GraphicLink* pPartner : m_partners)
+        if (pPartner)
+            pPartner->ApplyStyle(nStyle);
+    if (QAction* pQRemoveLink = KIN_AppContext::Get().pQActionRemoveLink)
+        pQRemoveLink->setEnabled(false);
+    if (nStyle == Normal)
+        KIN_SceneSelection::Get().pCurrentLink = nullptr;
+}
+
+void KIN_GraphicLink::mousePressEvent(QGraphicsSceneMouseEvent* pQEvent)
+{
+    if (pQEvent->button() == Qt::LeftButton)
+    {
+        ClearSelection();
+        SetLinkStyle(Selected);
+        KIN_SceneSelection::Get().pCurrentLink = this;
+        if (QAction* pQRemoveLink = KIN_AppContext::Get().pQActionRemoveLink)
+            pQRemoveLink->setEnabled(true);
+    }
+    KIN_SceneSelection::Get().bItemHandled = true;
+}
+
+void KIN_GraphicLink::mouseMoveEvent(QGraphicsSceneMouseEvent*) {}
+
+void KIN_GraphicLink::mouseReleaseEvent(QGraphicsSceneMouseEvent*) {}
+
+void KIN_GraphicLink::contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent)
+{
+    KIN_MainWindow* pMainWindow = KIN_AppContext::Get().pMainWindow;
+    QGraphicsView* pQView =
+        m_pFirst && m_pFirst->GetPeriod() ? m_pFirst->GetPeriod()->GetView() : nullptr;
+    if (KIN_SceneSelection::Get().pCurrentLink != this || !pQView || !pMainWindow)
+    {
+        pQEvent->ignore();
+        return;
+    }
+    KIN_SceneSelection::Get().bItemHandled = true;
+    auto* pQRemove = new KIT_QT_Action(KIT_ToQString(KIN_TextOf(KIN_Text::RemoveLink)), pQView);
+    pQRemove->deleteLater();
+    if (QMenu::exec({pQRemove}, pQEvent->screenPos()) == pQRemove)
+        pMainWindow->SlotMenu_EditRemoveLink_triggered(false);
+}

@@ -1,0 +1,59 @@
+#ifndef KIN_GRAPHICLINK_H
+#define KIN_GRAPHICLINK_H
+
+#include "KIN_DataLink.h"
+#include "KIT_SafeObject.h"
+
+#include <QColor>
+#include <QGraphicsLineItem>
+
+#include <array>
+
+class KIN_GraphicConnection;
+
+// One line segment of a link between two connection points. An elbow link is three
+// segments that are styled together; the rubber band of a link drag is a segment without
+// points.
+class KIN_GraphicLink : public QGraphicsLineItem, public KIT_SafeObject
+{
+public:
+    enum Style
+    {
+        Normal = 0,
+        Selected = 1,
+        RubberBandFree = 2,
+        RubberBandOnTarget = 3
+    };
+
+    KIN_GraphicLink(KIN_GraphicConnection* pFirst, KIN_GraphicConnection* pSecond,
+                    const KIN_DataLink& link);
+    ~KIN_GraphicLink() override;
+
+    int GetStyle() const { return m_nStyle; }
+    const KIN_DataLink& GetRecord() const { return m_link; }
+    KIN_GraphicConnection* GetFirstPoint() const { return m_pFirst; }
+    KIN_GraphicConnection* GetSecondPoint() const { return m_pSecond; }
+    const QColor& GetColor() const { return m_color; }
+    void SetPartners(KIN_GraphicLink* pFirst, KIN_GraphicLink* pSecond);
+
+    // Applies pen and z to this segment and its partners; style 0 empties the current link.
+    void SetLinkStyle(int nStyle);
+
+protected:
+    void contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent) override;
+    void mousePressEvent(QGraphicsSceneMouseEvent* pQEvent) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* pQEvent) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* pQEvent) override;
+
+private:
+    void ApplyStyle(int nStyle);
+
+    int m_nStyle = Normal;
+    KIN_GraphicConnection* m_pFirst;
+    KIN_GraphicConnection* m_pSecond;
+    KIN_DataLink m_link;
+    QColor m_color;
+    std::array<KIN_GraphicLink*, 2> m_partners{};
+};
+
+#endif

@@ -1,0 +1,310 @@
+#include "KIN_GraphicPeriod.h"
+
+#include "KIN_AppContext.h"
+#include "KIN_ColorTable.h"
+#include "KIN_DateScale.h"
+#include "KIN_GraphicConnection.h"
+#include "KIN_GraphicLink.h"
+#include "KIN_ItemListPeriod.h"
+#include "KIN_MainWindow.h"
+#include "KIN_SceneSelection.h"
+#include "KIN_Texts.h"
+#include "KIN_WidgetDetails.h"
+#include "KIT_QT_Action.h"
+#include "KIT_QtText.h"
+
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGraphicsScene>
+#include <QGraphicsSceneContextMenuEvent>
+#include <QGraphicsSceneMouseEvent>
+#include <QGraphicsView>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+
+#include <cmath>
+
+namespace
+{
+constexpr int g_nSelectedZ = 200000;
+
+const QFont& TitleFont()
+{
+    static const QFont font = []
+    {
+        QFont titleFont;
+        titleFont.setPixelSize(20);
+        titleFont.setWeight(QFont::Bold);
+        titleFont.setUnderline(true);
+        return titleFont;
+    }();
+    return font;
+}
+
+const QFont& LineFont()
+{
+    static const QFont font = []
+    {
+        QFont lineFont;
+        lineFont.setPixelSize(15);
+        return lineFont;
+    }();
+    return font;
+}
+
+int FloorHalf(int n)
+{
+    return n >= 0 ? n / 2 : -((-n + 1) / 2);
+}
+
+// Whole columns covered by a horizontal move, truncated toward zero.
+int ColumnsMoved(double dx)
+{
+    return static_cast<int>(std::trunc(dx * 0.01));
+}
+
+KIN_WidgetDetails* Details()
+{
+    return static_cast<KIN_WidgetDetails*>(KIN_AppContext::Get().pQDetails);
+}
+
+void EnablePeriodActions(bool bEnabled)
+{
+    const KIN_AppContext& context = KIN_AppContext::Get();
+    if (context.pQActionChangePeriod)
+        context.pQActionChangePeriod->setEnabled(bEnabled);
+    if (context.pQActionRemovePeriod)
+        context.pQActionRemovePeriod->setEnabled(bEnabled);
+}
+} // namespace
+
+KIN_GraphicPeriod::KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQView,
+                                     const KIN_DataPeriod* pPeriod)
+    : QGraphicsRectItem(nullptr), KIT_SafeObject("KIN_GraphicPeriod"), m_pPeriod(pPeriod),
+      m_pQView(pQView)
+{
+    pQScene->addItem(this);
+    const std::int32_t nBegin = KIN_YearToPosition(pPeriod->begin);
+    const std::int32_t nEnd = KIN_YearToPosition(pPeriod->end);
+
+    setBrush(QBrush(KIN_ColorOfIndex(pPeriod->colorBackground, KIN_ColorRole::Background)));
+    setPen(QPen(QBrush(KIN_ColorOfIndex(pPeriod->colorBorder, KIN_ColorRole::Border)), 0,
+                Qt::SolidLine));
+    m_textPen = QPen(KIN_ColorOfIndex(pPeriod->colorText, KIN_ColorRole::Text));
+    setRect(0, 0, 100.0 * pPeriod->width - 10, 5.0 * (static_cast<double>(nEnd) - nBegin) - 4);
+    setCursor(Qt::PointingHandCursor);
+    setPos(100.0 * pPeriod->column + 5, 5.0 * nBegin + 2);
+    setZValue(y());
+
+    m_titleLines = KIT_ToQString(pPeriod->title).split(QLatin1Char('\n'));
+    m_textRect = TextRect();
+    CreateListEntry();
+    CreatePoints();
+}
+
+KIN_GraphicPeriod::~KIN_GraphicPeriod()
+{
+    if (KIN_SceneSelection::Get().pCurrentPeriod == this)
+        DeselectPeriod();
+}
+
+KIN_GraphicConnection* KIN_GraphicPeriod::GetPoint(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < PointCount ? m_points[static_cast<size_t>(nIndex)] : nullptr;
+}
+
+void KIN_GraphicPeriod::CreateListEntry()
+{
+    KIN_AppContext& context = KIN_AppContext::Get();
+    if (!context.pQPeriodList)
+        return;
+    const QChar blank(QLatin1Char(' '));
+    m_pListEntry = new KIN_ItemListPeriod();
+    m_pListEntry->SetPeriodItem(this);
+    m_pListEntry->setText(QStringLiteral("%1, %2, %3")
+                              .arg(KIT_ToQString(KIN_DateToText(m_pPeriod->begin)), 0, blank)
+                              .arg(KIT_ToQString(KIN_DateToText(m_pPeriod->end)), 0, blank)
+                              .arg(m_titleLines.constFirst(), 0, blank));
+    context.bSelectionGuard = true;
+    context.pQPeriodList->insertItem(context.pQPeriodList->count(), m_pListEntry);
+    context.bSelectionGuard = false;
+}
+
+void KIN_GraphicPeriod::CreatePoints()
+{
+    for (KIN_GraphicConnection*& pPoint : m_points)
+        pPoint = new KIN_GraphicConnection(this);
+    const int nWidth = static_cast<int>(rect().width());
+    const int nHeight = static_cast<int>(rect().height());
+    const int nText = 35 + 20 * (static_cast<int>(m_titleLines.size()) - 1);
+    const QPoint places[PointCount] = {{FloorHalf(nWidth), 0},
+                                       {FloorHalf(nWidth), nText},
+                                       {FloorHalf(nWidth), nHeight},
+                                       {0, FloorHalf(nText)},
+                                       {nWidth, FloorHalf(nText)}};
+    for (int n = 0; n < PointCount; ++n)
+        m_points[static_cast<size_t>(n)]->setPos(places[n]);
+}
+
+QRectF KIN_GraphicPeriod::TextRect() const
+{
+    // Titles are drawn at a point without clipping, so long lines run past the rectangle.
+    QRectF area;
+    for (int n = 0; n < m_titleLines.size(); ++n)
+    {
+        const QFontMetrics metrics(n == 0 ? TitleFont() : LineFont());
+        const QPointF origin(5, 25 + 20 * n);
+        area |= metrics.boundingRect(m_titleLines[n]).translated(origin.toPoint());
+    }
+    return area;
+}
+
+QRectF KIN_GraphicPeriod::boundingRect() const
+{
+    return QGraphicsRectItem::boundingRect() | m_textRect;
+}
+
+void KIN_GraphicPeriod::paint(QPainter* pQPainter, const QStyleOptionGraphicsItem* pQOption,
+                              QWidget* pQWidget)
+{
+    QGraphicsRectItem::paint(pQPainter, pQOption, pQWidget);
+    pQPainter->setPen(m_textPen);
+    pQPainter->setFont(TitleFont());
+    pQPainter->drawText(QPointF(5, 25), m_titleLines.constFirst());
+    pQPainter->setFont(LineFont());
+    for (int n = 1; n < m_titleLines.size(); ++n)
+        pQPainter->drawText(QPointF(5, 25 + 20 * n), m_titleLines[n]);
+}
+
+void KIN_GraphicPeriod::ApplyLook(int nAlpha, int nBorderWidth)
+{
+    QBrush fill = brush();
+    QColor fillColor = fill.color();
+    fillColor.setAlpha(nAlpha);
+    fill.setColor(fillColor);
+    QPen border = pen();
+    QColor borderColor = border.color();
+    borderColor.setAlpha(nAlpha);
+    border.setColor(borderColor);
+    border.setWidth(nBorderWidth);
+    setBrush(fill);
+    setPen(border);
+}
+
+void KIN_GraphicPeriod::SelectPeriod()
+{
+    for (KIN_GraphicConnection* pPoint : m_points)
+    {
+        pPoint->SetPeriodSelected(true);
+        pPoint->UpdatePointShape();
+    }
+    KIN_SceneSelection& selection = KIN_SceneSelection::Get();
+    // Selecting the current period again keeps its points shown.
+    if (selection.pCurrentPeriod && selection.pCurrentPeriod != this)
+        selection.pCurrentPeriod->DeselectPeriod();
+    setZValue(g_nSelectedZ);
+    ApplyLook(150, 5);
+    selection.pCurrentPeriod = this;
+    if (KIN_WidgetDetails* pDetails = Details())
+        pDetails->ShowPeriod(*m_pPeriod);
+
+    KIN_AppContext& context = KIN_AppContext::Get();
+    if (m_pListEntry && context.pQPeriodList && !context.bSelectionGuard)
+    {
+        context.bSelectionGuard = true;
+        context.pQPeriodList->setCurrentItem(m_pListEntry);
+        context.bSelectionGuard = false;
+    }
+    EnablePeriodActions(true);
+    setCursor(Qt::OpenHandCursor);
+    if (m_pQView)
+        m_pQView->ensureVisible(this, 50, 50);
+    for (KIN_GraphicConnection* pPoint : m_points)
+        pPoint->CopyPeriodLook();
+    for (KIN_GraphicLink* pLink : m_links)
+        pLink->SetLinkStyle(KIN_GraphicLink::Selected);
+}
+
+void KIN_GraphicPeriod::DeselectPeriod()
+{
+    for (KIN_GraphicConnection* pPoint : m_points)
+    {
+        pPoint->SetPeriodSelected(false);
+        pPoint->UpdatePointShape();
+    }
+    setCursor(Qt::PointingHandCursor);
+    ApplyLook(255, 0);
+    KIN_SceneSelection& selection = KIN_SceneSelection::Get();
+    selection.pCurrentPeriod = nullptr;
+    if (KIN_WidgetDetails* pDetails = Details())
+        pDetails->Clear();
+    EnablePeriodActions(false);
+    setZValue(y());
+    for (KIN_GraphicConnection* pPoint : m_points)
+        pPoint->CopyPeriodLook();
+    if (selection.pCurrentLink)
+        selection.pCurrentLink->SetLinkStyle(KIN_GraphicLink::Normal);
+    for (KIN_GraphicLink* pLink : m_links)
+        pLink->SetLinkStyle(KIN_GraphicLink::Normal);
+}
+
+void KIN_GraphicPeriod::mousePressEvent(QGraphicsSceneMouseEvent* pQEvent)
+{
+    if (pQEvent->button() == Qt::LeftButton)
+    {
+        SelectPeriod();
+        m_pressScenePos = pQEvent->scenePos();
+        m_pressItemPos = pos();
+    }
+    KIN_SceneSelection::Get().bItemHandled = true;
+}
+
+void KIN_GraphicPeriod::mouseMoveEvent(QGraphicsSceneMouseEvent* pQEvent)
+{
+    KIN_SceneSelection::Get().bItemHandled = true;
+    const Qt::CursorShape shape = cursor().shape();
+    if (shape != Qt::OpenHandCursor && shape != Qt::ClosedHandCursor)
+        return;
+    if (shape == Qt::OpenHandCursor)
+        setCursor(Qt::ClosedHandCursor);
+    const int nColumns = ColumnsMoved(pQEvent->scenePos().x() - m_pressScenePos.x());
+    setPos(m_pressItemPos.x() + 100.0 * nColumns, m_pressItemPos.y());
+}
+
+void KIN_GraphicPeriod::mouseReleaseEvent(QGraphicsSceneMouseEvent*)
+{
+    if (cursor().shape() != Qt::ClosedHandCursor)
+        return;
+    setCursor(Qt::OpenHandCursor);
+    KIN_SceneSelection::Get().bItemHandled = true;
+    const int nColumns = ColumnsMoved(pos().x() - m_pressItemPos.x());
+    KIN_MainWindow* pMainWindow = KIN_AppContext::Get().pMainWindow;
+    if (nColumns == 0 || !pMainWindow)
+        return;
+    KIN_DataPeriod moved = *m_pPeriod;
+    moved.column += nColumns;
+    pMainWindow->ChangePeriod(moved); // rebuilds the scene: this item is gone afterwards
+}
+
+void KIN_GraphicPeriod::contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent)
+{
+    KIN_MainWindow* pMainWindow = KIN_AppContext::Get().pMainWindow;
+    if (KIN_SceneSelection::Get().pCurrentPeriod != this || !m_pQView || !pMainWindow)
+    {
+        pQEvent->ignore();
+        return;
+    }
+    KIN_SceneSelection::Get().bItemHandled = true;
+    auto* pQChange = new KIT_QT_Action(KIT_ToQString(KIN_TextOf(KIN_Text::ChangePeriod)), m_pQView);
+    auto* pQRemove = new KIT_QT_Action(KIT_ToQString(KIN_TextOf(KIN_Text::RemovePeriod)), m_pQView);
+    const QPoint screenPos = pQEvent->screenPos();
+    pQChange->deleteLater();
+    pQRemove->deleteLater();
+    // The chosen command may rebuild the scene and delete this item: nothing follows it.
+    QAction* pQChosen = QMenu::exec({pQChange, pQRemove}, screenPos);
+    if (pQChosen == pQChange)
+        pMainWindow->SlotMenu_EditChangePeriod_triggered(false);
+    else if (pQChosen == pQRemove)
+        pMainWindow->SlotMenu_EditRemovePeriod_triggered(false);
+}

@@ -1,0 +1,72 @@
+#ifndef KIN_GRAPHICPERIOD_H
+#define KIN_GRAPHICPERIOD_H
+
+#include "KIN_DataPeriod.h"
+#include "KIT_SafeObject.h"
+
+#include <QGraphicsRectItem>
+#include <QPen>
+#include <QPointF>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+class KIN_GraphicConnection;
+class KIN_GraphicLink;
+class KIN_ItemListPeriod;
+class QGraphicsScene;
+class QGraphicsView;
+
+// One period on the diagram: a coloured rectangle in its columns between its years, with
+// its title inside. A click selects it; dragging it sideways moves it by whole columns.
+class KIN_GraphicPeriod : public QGraphicsRectItem, public KIT_SafeObject
+{
+public:
+    static constexpr int PointCount = 5;
+
+    // The record belongs to the document and must outlive the item (until the next rebuild).
+    KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQView,
+                      const KIN_DataPeriod* pPeriod);
+    ~KIN_GraphicPeriod() override;
+
+    const KIN_DataPeriod& GetRecord() const { return *m_pPeriod; }
+    KIN_ItemListPeriod* GetListEntry() const { return m_pListEntry; }
+    QGraphicsView* GetView() const { return m_pQView; }
+    KIN_GraphicConnection* GetPoint(int nIndex) const;
+    const QStringList& GetTitleLines() const { return m_titleLines; }
+    const std::vector<KIN_GraphicLink*>& GetLinks() const { return m_links; }
+    void AddLink(KIN_GraphicLink* pLink) { m_links.push_back(pLink); }
+
+    void SelectPeriod();
+    void DeselectPeriod();
+
+    QRectF boundingRect() const override;
+    void paint(QPainter* pQPainter, const QStyleOptionGraphicsItem* pQOption,
+               QWidget* pQWidget) override;
+
+protected:
+    void contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent) override;
+    void mousePressEvent(QGraphicsSceneMouseEvent* pQEvent) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* pQEvent) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* pQEvent) override;
+
+private:
+    void CreateListEntry();
+    void CreatePoints();
+    void ApplyLook(int nAlpha, int nBorderWidth);
+    QRectF TextRect() const;
+
+    const KIN_DataPeriod* m_pPeriod;
+    QGraphicsView* m_pQView;
+    KIN_ItemListPeriod* m_pListEntry = nullptr;
+    QPointF m_pressScenePos;
+    QPointF m_pressItemPos;
+    QStringList m_titleLines;
+    QRectF m_textRect;
+    QPen m_textPen;
+    std::array<KIN_GraphicConnection*, PointCount> m_points{};
+    std::vector<KIN_GraphicLink*> m_links;
+};
+
+#endif

@@ -1,0 +1,279 @@
+#include "KIN_ViewPeriods.h"
+
+#include "KIN_DataDiagram.h"
+#include "KIN_DateScale.h"
+#include "KIN_GraphicBorder.h"
+#include "KIN_GraphicConnection.h"
+#include "KIN_GraphicImage.h"
+#include "KIN_GraphicLink.h"
+#include "KIN_GraphicPeriod.h"
+#include "KIN_MainWindow.h"
+#include "KIN_ScenePeriods.h"
+#include "KIN_SceneSelection.h"
+#include "KIN_Texts.h"
+#include "KIT_QT_Action.h"
+#include "KIT_QtText.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace
+{
+template <class Item> void DeleteAll(std::vector<Item*>& items)
+{
+    for (Item* pItem : items)
+        delete pItem; // an item leaves its scene when it is destroyed
+    items.clear();
+}
+
+bool IsPointIndex(int n)
+{
+    return n >= 0 && n < KIN_GraphicPeriod::PointCount;
+}
+} // namespace
+
+KIN_ViewPeriods::KIN_ViewPeriods(KIN_MainWindow* pMainWindow, const KIN_DataDiagram* pContent)
+    : QGraphicsView(static_cast<QWidget*>(nullptr)), KIT_SafeObject("KIN_ViewPeriods"),
+      m_pMainWindow(pMainWindow), m_pContent(pContent), m_pScene(new KIN_ScenePeriods(this)),
+      m_pBorder(nullptr)
+{
+    setScene(m_pScene);
+    m_pBorder = new KIN_GraphicBorder(m_pScene);
+    connect(m_pScene, &QGraphicsScene::sceneRectChanged, this,
+            &KIN_ViewPeriods::SlotViewPeriod_SceneRectChanged);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &KIN_ViewPeriods::SlotViewPeriod_SliderMoved);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &KIN_ViewPeriods::SlotViewPeriod_SliderMoved);
+}
+
+KIN_ViewPeriods::~KIN_ViewPeriods()
+{
+    RemoveItems();
+}
+
+void KIN_ViewPeriods::RemoveItems()
+{
+    DeleteAll(m_periods);
+    KIN_GraphicConnection::ClearRegistry();
+    DeleteAll(m_links);
+    DeleteAll(m_images);
+    KIN_SceneSelection& selection = KIN_SceneSelection::Get();
+    selection.pCurrentPeriod = nullptr;
+    selection.pCurrentLink = nullptr;
+    selection.pCurrentImage = nullptr;
+}
+
+void KIN_ViewPeriods::UpdateSceneRect()
+{
+    if (!m_pScene || !m_pContent || !m_pBorder)
+        return;
+    const std::vector<std::int32_t>& positions = KIN_ScalePositions();
+    const double top = 5.0 * positions[static_cast<size_t>(m_pContent->begin)];
+    const double bottom = 5.0 * positions[static_cast<size_t>(m_pContent->end)];
+    m_pScene->setSceneRect(0, top, 100.0 * m_pContent->width, bottom - top);
+    m_pBorder->RecomputeGrid();
+}
+
+void KIN_ViewPeriods::RebuildScene()
+{
+    RemoveItems();
+    UpdateSceneRect();
+    if (!m_pContent)
+        return;
+    m_periods.reserve(m_pContent->periods.size());
+    for (const KIN_DataPeriod& period : m_pContent->periods)
+        m_periods.push_back(new KIN_GraphicPeriod(m_pScene, this, &period));
+    CreateLinks();
+    m_images.reserve(m_pContent->images.size());
+    for (const KIN_DataImage& image : m_pContent->images)
+    {
+        auto* pImage = new KIN_GraphicImage(&image, this);
+        m_pScene->addItem(pImage);
+        m_images.push_back(pImage);
+    }
+}
+
+KIN_GraphicPeriod* KIN_ViewPeriods::FindPeriod(int nId) const
+{
+    for (KIN_GraphicPeriod* pPeriod : m_periods)
+        if (pPeriod->GetRecord().id == nId)
+            return pPeriod;
+    return nullptr;
+}
+
+KIN_GraphicLink* KIN_ViewPeriods::AddSegment(KIN_GraphicConnection* pFirst,
+                                             KIN_GraphicConnection* pSecond,
+                                             const KIN_DataLink& link, const QLineF& line)
+{
+    auto* pSegment = new KIN_GraphicLink(pFirst, pSecond, link);
+    pSegment->setLine(line);
+    m_pScene->addItem(pSegment);
+    pSegment->SetLinkStyle(KIN_GraphicLink::Normal);
+    pFirst->GetPeriod()->AddLink(pSegment);
+    pSecond->GetPeriod()->AddLink(pSegment);
+    return pSegment;
+}
+
+void KIN_ViewPeriods::CreateStraightLink(KIN_GraphicConnection* pFirst,
+                                         KIN_GraphicConnection* pSecond, const KIN_DataLink& link,
+                                         size_t nSlot)
+{
+    m_links[nSlot] =
+        AddSegment(pFirst, pSecond, link, QLineF(pFirst->scenePos(), pSecond->scenePos()));
+}
+
+void KIN_ViewPeriods::CreateElbowLink(const KIN_DataLink& link, size_t nSlot,
+                                      std::vector<KIN_GraphicLink*>& legs)
+{
+    // The parent's point 1 always comes first.
+    const KIN_DataLink ordered = link.point1 == 1 ? link : link.Swapped();
+    KIN_GraphicConnection* pParent = FindPeriod(ordered.period1)->GetPoint(1);
+    KIN_GraphicConnection* pChild = FindPeriod(ordered.period2)->GetPoint(0);
+    const QPointF a = pParent->scenePos();
+    const QPointF b = pChild->scenePos();
+    const qreal ym = a.y() + 10;
+    KIN_GraphicLink* pMain = AddSegment(pParent, pChild, ordered, QLineF(a.x(), ym, b.x(), ym));
+    KIN_GraphicLink* pFirstLeg =
+        AddSegment(pParent, pChild, ordered, QLineF(a.x(), a.y(), a.x(), ym));
+    KIN_GraphicLink* pSecondLeg =
+        AddSegment(pParent, pChild, ordered, QLineF(b.x(), ym, b.x(), b.y()));
+    pMain->SetPartners(pFirstLeg, pSecondLeg);
+    pFirstLeg->SetPartners(pSecondLeg, pMain);
+    pSecondLeg->SetPartners(pFirstLeg, pMain);
+    m_links[nSlot] = pMain;
+    legs.push_back(pFirstLeg);
+    legs.push_back(pSecondLeg);
+}
+
+void KIN_ViewPeriods::CreateLinks()
+{
+    m_links.assign(m_pContent->links.size(), nullptr);
+    std::vector<KIN_GraphicLink*> legs;
+    for (size_t n = 0; n < m_pContent->links.size(); ++n)
+    {
+        const KIN_DataLink& link = m_pContent->links[n];
+        if (!IsPointIndex(link.point1) || !IsPointIndex(link.point2))
+            continue;
+        KIN_GraphicPeriod* pFirstPeriod = FindPeriod(link.period1);
+        KIN_GraphicPeriod* pSecondPeriod = FindPeriod(link.period2);
+        if (!pFirstPeriod || !pSecondPeriod)
+            continue;
+        KIN_GraphicConnection* pFirst = pFirstPeriod->GetPoint(link.point1);
+        KIN_GraphicConnection* pSecond = pSecondPeriod->GetPoint(link.point2);
+        for (KIN_GraphicConnection* pPoint : {pFirst, pSecond})
+        {
+            pPoint->SetLinked(true);
+            pPoint->UpdatePointShape();
+        }
+        const bool bElbow =
+            (link.point1 == 1 && link.point2 == 0) || (link.point1 == 0 && link.point2 == 1);
+        if (bElbow)
+            CreateElbowLink(link, n, legs);
+        else
+            CreateStraightLink(pFirst, pSecond, link, n);
+    }
+    m_links.insert(m_links.end(), legs.begin(), legs.end());
+}
+
+void KIN_ViewPeriods::RenderToImage(QImage& image)
+{
+    if (!m_pScene)
+        return;
+    const QRectF saved = m_pScene->sceneRect();
+    const QRectF enlarged(saved.x() - 200, saved.y() - 50, std::floor(saved.width()) + 202,
+                          std::floor(saved.height()) + 100);
+    const QSignalBlocker blocker(m_pScene); // the ruler need not follow a temporary rectangle
+    m_pScene->setSceneRect(enlarged);
+    image = QImage(static_cast<int>(enlarged.width()), static_cast<int>(enlarged.height()),
+                   QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        m_pScene->render(&painter, QRectF(), QRectF(), Qt::KeepAspectRatio);
+    }
+    m_pScene->setSceneRect(saved);
+}
+
+void KIN_ViewPeriods::ScaleView(double sx, double sy)
+{
+    scale(sx, sy);
+    NotifyScrolled();
+}
+
+void KIN_ViewPeriods::NotifyScrolled()
+{
+    if (m_pMainWindow)
+        m_pMainWindow->UpdateRuler();
+}
+
+void KIN_ViewPeriods::SlotViewPeriod_SceneRectChanged(const QRectF&)
+{
+    NotifyScrolled();
+}
+
+void KIN_ViewPeriods::SlotViewPeriod_SliderMoved(int)
+{
+    NotifyScrolled();
+}
+
+void KIN_ViewPeriods::mousePressEvent(QMouseEvent* pQEvent)
+{
+    KIN_SceneSelection::Get().bItemHandled = false;
+    QGraphicsView::mousePressEvent(pQEvent);
+    if (!KIN_SceneSelection::Get().bItemHandled)
+        ClearSelection();
+}
+
+void KIN_ViewPeriods::resizeEvent(QResizeEvent* pQEvent)
+{
+    QGraphicsView::resizeEvent(pQEvent);
+    NotifyScrolled();
+}
+
+void KIN_ViewPeriods::contextMenuEvent(QContextMenuEvent* pQEvent)
+{
+    if (!pQEvent || !m_pMainWindow)
+        return;
+    KIN_SceneSelection::Get().bItemHandled = false;
+    QGraphicsView::contextMenuEvent(pQEvent);
+    if (KIN_SceneSelection::Get().bItemHandled)
+        return;
+    KIT_QT_Action settings(KIT_ToQString(KIN_TextOf(KIN_Text::DiagramSettings)), this);
+    KIT_QT_Action newPeriod(KIT_ToQString(KIN_TextOf(KIN_Text::NewPeriod)), this);
+    KIT_QT_Action newImage(KIT_ToQString(KIN_TextOf(KIN_Text::NewImage)), this);
+    const QPoint viewportPos = pQEvent->pos();
+    QAction* pQChosen = QMenu::exec({&settings, &newPeriod, &newImage}, pQEvent->globalPos());
+    if (pQChosen == &settings)
+        m_pMainWindow->SlotMenu_EditLimitDiagr_triggered(false);
+    else if (pQChosen == &newPeriod)
+        m_pMainWindow->SlotMenu_EditNewPeriod_triggered(false);
+    else if (pQChosen == &newImage)
+        NewImageAt(viewportPos);
+}
+
+void KIN_ViewPeriods::NewImageAt(const QPoint& viewportPos)
+{
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, KIT_ToQString(KIN_TextOf(KIN_Text::CaptionNewImage)),
+                                     QStringLiteral("."), QStringLiteral("Images (*.bmp *.png)"));
+    if (chosen.isEmpty())
+        return;
+    // Relative to the working folder, so a picture there keeps its bare name and one from
+    // any other folder is still found.
+    const std::string file = KIT_ToBytes(QDir::current().relativeFilePath(chosen));
+    const QPointF scenePos = mapToScene(viewportPos);
+    KIN_DataImage image;
+    image.x = static_cast<std::int32_t>(std::trunc(scenePos.x()));
+    image.y = static_cast<std::int32_t>(std::trunc(scenePos.y()));
+    image.scale = 1.0;
+    image.file = file;
+    m_pMainWindow->AddImage(image);
+}

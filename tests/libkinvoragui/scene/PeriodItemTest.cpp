@@ -1,0 +1,179 @@
+#include "KIN_GraphicConnection.h"
+#include "KIN_GraphicPeriod.h"
+#include "KIN_IDataFile.h"
+#include "KIN_ItemListPeriod.h"
+#include "KIN_MainWindow.h"
+#include "KIN_SceneSelection.h"
+#include "KIN_TestDiagram.h"
+#include "KIN_TestFolder.h"
+#include "KIN_ViewPeriods.h"
+#include "KIN_WidgetDetails.h"
+#include "KIT_QT_Label0.h"
+#include "KIT_QT_ListWidget0.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class PeriodItem : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.resize(1200, 900);
+        window.show();
+        window.GetDocument()->SetLimits(18, 38, 10, false);
+    }
+
+    KIN_GraphicPeriod* Add(const KIN_DataPeriod& period)
+    {
+        window.GetDocument()->AddPeriod(period);
+        window.RefreshAll();
+        return window.GetView()->GetPeriods().back();
+    }
+
+    QPoint ViewportPoint(const KIN_GraphicPeriod* pPeriod, QPointF local = QPointF(20, 60)) const
+    {
+        return window.GetView()->mapFromScene(pPeriod->mapToScene(local));
+    }
+
+    void Click(const QPoint& at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(window.GetView()->viewport(), button, Qt::NoModifier, at);
+    }
+
+    void DragBy(const QPoint& from, int dx)
+    {
+        QWidget* pQViewport = window.GetView()->viewport();
+        QTest::mousePress(pQViewport, Qt::LeftButton, Qt::NoModifier, from);
+        for (int step = 1; step <= 4; ++step)
+        {
+            const QPoint at = from + QPoint(dx * step / 4, 0);
+            QMouseEvent move(QEvent::MouseMove, at, pQViewport->mapToGlobal(at), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(pQViewport, &move);
+        }
+        QTest::mouseRelease(pQViewport, Qt::LeftButton, Qt::NoModifier, from + QPoint(dx, 0));
+    }
+
+    KIN_TestFolder folder;
+    KIN_MainWindow window;
+};
+} // namespace
+
+TEST_F(PeriodItem, GeometryOfAPeriod)
+{
+    const KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2, "Title"));
+    EXPECT_EQ(pPeriod->rect(), QRectF(0, 0, 190, 496));
+    EXPECT_EQ(pPeriod->pos(), QPointF(305, 9502));
+    EXPECT_STREQ(pPeriod->GetSafeObjectName(), "KIN_GraphicPeriod");
+    const QPointF expected[] = {{95, 0}, {95, 35}, {95, 496}, {0, 17}, {190, 17}};
+    for (int n = 0; n < KIN_GraphicPeriod::PointCount; ++n)
+        EXPECT_EQ(pPeriod->GetPoint(n)->pos(), expected[n]) << n;
+    EXPECT_EQ(pPeriod->GetPoint(5), nullptr);
+}
+
+TEST_F(PeriodItem, SameBeginAndEndGiveANegativeHeight)
+{
+    const KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1950, 1950, 0, 2));
+    EXPECT_EQ(pPeriod->rect().height(), -4);
+}
+
+TEST_F(PeriodItem, ColoursDefaultByRole)
+{
+    const KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2));
+    EXPECT_EQ(pPeriod->brush().color(), QColor(Qt::lightGray));
+    EXPECT_EQ(pPeriod->pen().color(), QColor(Qt::darkRed));
+    EXPECT_EQ(pPeriod->pen().width(), 0);
+}
+
+TEST_F(PeriodItem, TitleLinesAndThePointBelowThem)
+{
+    const KIN_GraphicPeriod* pThree = Add(KIN_MakePeriod(1900, 2000, 0, 2, "one\n\nthree"));
+    EXPECT_EQ(pThree->GetTitleLines(),
+              QStringList({QStringLiteral("one"), QString(), QStringLiteral("three")}));
+    EXPECT_EQ(pThree->GetPoint(1)->pos().y(), 75);
+    const KIN_GraphicPeriod* pEmpty = Add(KIN_MakePeriod(1900, 2000, 3, 2, ""));
+    EXPECT_EQ(pEmpty->GetTitleLines().size(), 1);
+    EXPECT_EQ(pEmpty->GetPoint(1)->pos().y(), 35);
+    EXPECT_TRUE(pEmpty->GetListEntry()->text().endsWith(QStringLiteral("2000, ")));
+}
+
+TEST_F(PeriodItem, PointsShowOnlyWhileThePeriodIsSelected)
+{
+    KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2));
+    EXPECT_FALSE(pPeriod->GetPoint(0)->isVisible());
+    pPeriod->SelectPeriod();
+    EXPECT_TRUE(pPeriod->GetPoint(0)->isVisible());
+    EXPECT_EQ(pPeriod->GetPoint(0)->rect(), QRectF(-5, -5, 10, 10));
+    EXPECT_EQ(pPeriod->GetPoint(0)->brush().color().alpha(), 150);
+    pPeriod->SelectPeriod(); // selecting the current period again keeps them shown
+    EXPECT_TRUE(pPeriod->GetPoint(2)->isVisible());
+    pPeriod->DeselectPeriod();
+    EXPECT_FALSE(pPeriod->GetPoint(2)->isVisible());
+    EXPECT_EQ(pPeriod->GetPoint(0)->brush().color().alpha(), 255);
+}
+
+TEST_F(PeriodItem, ClickSelectsThePeriodEverywhere)
+{
+    KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2, "Ada\nLovelace"));
+    window.GetView()->ensureVisible(pPeriod);
+    Click(ViewportPoint(pPeriod));
+    EXPECT_EQ(KIN_SceneSelection::Get().pCurrentPeriod, pPeriod);
+    EXPECT_EQ(pPeriod->zValue(), 200000);
+    EXPECT_EQ(pPeriod->pen().width(), 5);
+    EXPECT_EQ(pPeriod->cursor().shape(), Qt::OpenHandCursor);
+    EXPECT_TRUE(window.GetActionChangePeriod()->isEnabled());
+    EXPECT_TRUE(window.GetActionRemovePeriod()->isEnabled());
+    EXPECT_EQ(window.GetPeriodList()->currentItem(), pPeriod->GetListEntry());
+    const KIN_WidgetDetails* pDetails = window.GetDetails();
+    EXPECT_FALSE(pDetails->GetTitleLabel()->isHidden());
+    EXPECT_EQ(pDetails->GetTitleLabel()->text(), QStringLiteral("Ada\nLovelace"));
+    EXPECT_EQ(pDetails->GetBeginLabel()->text(), QStringLiteral("1900"));
+}
+
+TEST_F(PeriodItem, ClickOnEmptySpaceDeselects)
+{
+    KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2));
+    window.GetView()->ensureVisible(pPeriod);
+    Click(ViewportPoint(pPeriod));
+    ASSERT_EQ(KIN_SceneSelection::Get().pCurrentPeriod, pPeriod);
+    const QPoint empty = ViewportPoint(pPeriod, QPointF(-150, 60));
+    ASSERT_TRUE(window.GetView()->viewport()->rect().contains(empty)) << empty.x();
+    Click(empty, Qt::RightButton);
+    EXPECT_EQ(KIN_SceneSelection::Get().pCurrentPeriod, nullptr);
+    EXPECT_FALSE(window.GetActionChangePeriod()->isEnabled());
+    EXPECT_TRUE(window.GetDetails()->GetTitleLabel()->isHidden());
+}
+
+TEST_F(PeriodItem, DraggingMovesByWholeColumns)
+{
+    KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2));
+    window.GetView()->ensureVisible(pPeriod);
+    const std::string before = folder.Read(QStringLiteral("autosave.xml"));
+    DragBy(ViewportPoint(pPeriod), 99);
+    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 3);
+    EXPECT_EQ(folder.Read(QStringLiteral("autosave.xml")), before);
+
+    pPeriod = window.GetView()->GetPeriods()[0];
+    DragBy(ViewportPoint(pPeriod), 149);
+    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 4);
+    EXPECT_NE(folder.Read(QStringLiteral("autosave.xml")), before);
+    // The rebuilt period is selected again.
+    ASSERT_NE(KIN_SceneSelection::Get().pCurrentPeriod, nullptr);
+    EXPECT_EQ(KIN_SceneSelection::Get().pCurrentPeriod->pos(), QPointF(405, 9502));
+}
+
+TEST_F(PeriodItem, DraggingPastColumnZeroClampsToIt)
+{
+    KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 1, 2));
+    window.GetView()->ensureVisible(pPeriod);
+    window.GetView()->horizontalScrollBar()->setValue(0);
+    DragBy(ViewportPoint(pPeriod), -250);
+    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 0);
+}

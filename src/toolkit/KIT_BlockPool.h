@@ -11,7 +11,7 @@
 template <std::size_t Size> class KIT_BlockPool
 {
 public:
-    static constexpr std::size_t kMaxFree = std::size_t(1) << 18;
+    static constexpr std::size_t kMaxFree = std::size_t(1) << 22;
 
     static void* Allocate(std::size_t nSize)
     {

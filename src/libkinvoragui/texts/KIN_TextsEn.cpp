@@ -54,6 +54,14 @@ const char* const g_texts[] = {
     "Date to begin:",
     "Date to end:",
     "Cancel",
+    "Warning",
+    "The diagram could not be saved to:\n%1",
+    "The file could not be loaded:\n%1\nThe diagram shown is unchanged.",
+    "The image could not be written to:\n%1",
+    "The autosave file could not be read. It is kept as:\n%1\nKinvora starts with an empty "
+    "diagram.",
+    "The autosave file could not be read, nor moved aside. To keep it, autosave stays off until "
+    "Kinvora is started again.",
     "black",
     "white",
     "darkGray",

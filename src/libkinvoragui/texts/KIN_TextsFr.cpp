@@ -54,6 +54,14 @@ const char* const g_texts[] = {
     "Date de debut:",
     "Date de fin:",
     "Annuler",
+    "Attention",
+    "Le diagramme n'a pas pu etre sauvegarde dans :\n%1",
+    "Le fichier n'a pas pu etre charge :\n%1\nLe diagramme affiche n'a pas change.",
+    "L'image n'a pas pu etre ecrite dans :\n%1",
+    "Le fichier de sauvegarde automatique est illisible. Il est conserve sous :\n%1\nKinvora "
+    "demarre avec un diagramme vide.",
+    "Le fichier de sauvegarde automatique est illisible et n'a pas pu etre deplace. Pour le "
+    "conserver, la sauvegarde automatique reste arretee jusqu'au prochain demarrage.",
     "noir",
     "blanc",
     "gris sombre",

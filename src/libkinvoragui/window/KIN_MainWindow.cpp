@@ -1,6 +1,9 @@
 #include "KIN_MainWindow.h"
 
 #include "KIN_AppContext.h"
+#include "KIN_DlgDiagramLimits.h"
+#include "KIN_DlgDiagramShift.h"
+#include "KIN_DlgPeriodLimits.h"
 #include "KIN_GraphicImage.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
@@ -37,14 +40,12 @@ QString Shared(const char* pText)
 }
 } // namespace
 
-namespace
-{
-const char* const g_pAutosaveFile = "./autosave.xml";
-} // namespace
-
 KIN_MainWindow::KIN_MainWindow()
     : QMainWindow(nullptr), KIT_SafeObject("KIN_MainWindow"), m_pDocument(CreateDataFile())
 {
+    m_pDlgLimits = new KIN_DlgDiagramLimits(this);
+    m_pDlgShift = new KIN_DlgDiagramShift(this);
+    m_pDlgPeriod = new KIN_DlgPeriodLimits(this);
     m_pDetails = new KIN_WidgetDetails();
     m_pQPeriodList = new KIT_QT_ListWidget0();
     m_pDocumentPlain = &*m_pDocument;
@@ -66,7 +67,7 @@ KIN_MainWindow::KIN_MainWindow()
             &KIN_MainWindow::SlotList_PeriodChanged);
     connect(m_pQPeriodList, &QListWidget::currentItemChanged, this,
             &KIN_MainWindow::SlotList_PeriodChanged2);
-    LoadFile(g_pAutosaveFile);
+    LoadFile(AutosaveFile());
 }
 
 KIN_MainWindow::~KIN_MainWindow()
@@ -228,42 +229,6 @@ void KIN_MainWindow::UpdateRuler()
         m_pRuler->RefreshRuler();
 }
 
-void KIN_MainWindow::LoadFile(const std::string& path)
-{
-    if (!path.empty() && m_pDocumentPlain)
-    {
-        if (m_pDocumentPlain->Load(path))
-        {
-            m_currentFile = path;
-            RefreshAll();
-        }
-        else if (m_bFirstLoad)
-            RefreshAll();
-    }
-    m_bFirstLoad = false;
-    UpdateTitle();
-}
-
-void KIN_MainWindow::SaveFile(const std::string& path)
-{
-    if (!path.empty() && m_pDocumentPlain && m_pDocumentPlain->Save(path))
-        m_currentFile = path;
-    UpdateTitle();
-}
-
-void KIN_MainWindow::AutoSave()
-{
-    if (m_pDocumentPlain)
-        m_pDocumentPlain->Save(g_pAutosaveFile);
-}
-
-void KIN_MainWindow::UpdateTitle()
-{
-    std::string name = m_currentFile;
-    KIT_FileNameOfPath(name);
-    setWindowTitle(KIT_ToQString("Kinvora IHM - \"" + name + "\""));
-}
-
 void KIN_MainWindow::ApplyZoom(double factor)
 {
     m_zoomFactor *= factor;
@@ -273,65 +238,10 @@ void KIN_MainWindow::ApplyZoom(double factor)
         pCurrent->SelectPeriod();
 }
 
-bool KIN_MainWindow::ConfirmRemoval(KIN_Text title, KIN_Text question)
-{
-    KIT_QT_MessageBox box(QMessageBox::Question, Text(title), Text(question),
-                          QMessageBox::Yes | QMessageBox::No, this);
-    return box.exec() == QMessageBox::Yes;
-}
-
-void KIN_MainWindow::SlotMenu_FileNew_triggered(bool) {}
-void KIN_MainWindow::SlotMenu_FileLoad_triggered(bool) {}
-void KIN_MainWindow::SlotMenu_FileSave_triggered(bool) {}
-void KIN_MainWindow::SlotMenu_FileExport_triggered(bool) {}
-
 void KIN_MainWindow::SlotMenu_FileExit_triggered(bool)
 {
     close();
 }
-
-void KIN_MainWindow::SlotMenu_EditLimitDiagr_triggered(bool) {}
-void KIN_MainWindow::SlotMenu_EditNewPeriod_triggered(bool) {}
-void KIN_MainWindow::SlotMenu_EditChangePeriod_triggered(bool) {}
-void KIN_MainWindow::SlotMenu_EditRemovePeriod_triggered(bool)
-{
-    KIN_GraphicPeriod* pCurrent = KIN_SceneSelection::Get().pCurrentPeriod;
-    if (!m_pContent || !m_pDocumentPlain || !pCurrent)
-        return;
-    if (!ConfirmRemoval(KIN_Text::RemovePeriod, KIN_Text::ConfirmRemovePeriod))
-        return;
-    const KIN_DataPeriod removed = pCurrent->GetRecord();
-    pCurrent->DeselectPeriod();
-    m_pDocumentPlain->RemovePeriod(removed);
-    RefreshAll();
-}
-
-void KIN_MainWindow::SlotMenu_EditRemoveLink_triggered(bool)
-{
-    KIN_GraphicLink* pCurrent = KIN_SceneSelection::Get().pCurrentLink;
-    if (!m_pContent || !m_pDocumentPlain || !pCurrent)
-        return;
-    if (!ConfirmRemoval(KIN_Text::RemoveLink, KIN_Text::ConfirmRemoveLink))
-        return;
-    const KIN_DataLink removed = pCurrent->GetRecord();
-    pCurrent->SetLinkStyle(KIN_GraphicLink::Normal);
-    m_pDocumentPlain->RemoveLink(removed);
-    RefreshAll();
-}
-
-void KIN_MainWindow::SlotMenu_EditRemoveImage_triggered(bool)
-{
-    KIN_GraphicImage* pCurrent = KIN_SceneSelection::Get().pCurrentImage;
-    if (!m_pContent || !m_pDocumentPlain || !pCurrent)
-        return;
-    if (!ConfirmRemoval(KIN_Text::RemoveImage, KIN_Text::ConfirmRemoveImage))
-        return;
-    const KIN_DataImage removed = pCurrent->GetRecord();
-    pCurrent->SetImageState(KIN_GraphicImage::Idle);
-    m_pDocumentPlain->RemoveImage(removed);
-    RefreshAll();
-}
-void KIN_MainWindow::SlotMenu_EditShift_triggered(bool) {}
 
 void KIN_MainWindow::SlotMenu_HelpAbout_triggered(bool)
 {

@@ -10,6 +10,9 @@
 
 #include <string>
 
+class KIN_DlgDiagramLimits;
+class KIN_DlgDiagramShift;
+class KIN_DlgPeriodLimits;
 class KIN_IDataFile;
 class KIN_ViewPeriods;
 class KIN_ViewYears;
@@ -43,6 +46,9 @@ public:
     void ChangeImage(const KIN_DataImage& image);
     void UpdateRuler();
 
+    // The autosave file, relative to the working folder.
+    static const char* AutosaveFile() { return "./autosave.xml"; }
+    bool EditDiagramLimits(const std::string& title, bool bNewDiagram);
     void LoadFile(const std::string& path);
     void SaveFile(const std::string& path);
     void AutoSave();
@@ -62,6 +68,9 @@ public:
     KIN_ViewPeriods* GetView() const { return m_pView; }
     KIN_ViewYears* GetRuler() const { return m_pRuler; }
     KIN_IDataFile* GetDocument() const { return m_pDocumentPlain; }
+    KIN_DlgDiagramLimits* GetLimitsDialog() const { return m_pDlgLimits; }
+    KIN_DlgDiagramShift* GetShiftDialog() const { return m_pDlgShift; }
+    KIN_DlgPeriodLimits* GetPeriodDialog() const { return m_pDlgPeriod; }
 
 public slots:
     void SlotMenu_FileNew_triggered(bool bIsChecked);
@@ -90,6 +99,10 @@ private:
     QAction* AddMenuAction(QMenu* pQMenu, const QString& text, void (KIN_MainWindow::*pSlot)(bool));
     void ApplyZoom(double factor);
     bool ConfirmRemoval(KIN_Text title, KIN_Text question);
+    // A non-blocking warning naming what went wrong.
+    void ShowWarning(KIN_Text text, const QString& argument = QString());
+    // Keeps an unreadable autosave under a new name before it is overwritten.
+    void KeepUnreadableAutosave(const std::string& path);
 
     sp<KIN_IDataFile> m_pDocument;
     KIN_IDataFile* m_pDocumentPlain = nullptr;
@@ -97,8 +110,12 @@ private:
     const KIN_DataDiagram* m_pContent = nullptr;
     KIN_ViewPeriods* m_pView = nullptr;
     KIN_ViewYears* m_pRuler = nullptr;
+    KIN_DlgDiagramLimits* m_pDlgLimits = nullptr;
+    KIN_DlgDiagramShift* m_pDlgShift = nullptr;
+    KIN_DlgPeriodLimits* m_pDlgPeriod = nullptr;
     double m_zoomFactor = 1.0;
     bool m_bFirstLoad = true;
+    bool m_bAutosaveSuspended = false;
 
     QMenu* m_pQMenuDisplay = nullptr;
     QAction* m_pQZoomLabel = nullptr;

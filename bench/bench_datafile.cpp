@@ -20,7 +20,8 @@ constexpr int kImages = 300;
 
 const std::filesystem::path& Folder()
 {
-    static const std::filesystem::path folder = [] {
+    static const std::filesystem::path folder = []
+    {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "kinvora-bench-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
@@ -39,8 +40,8 @@ KIN_DataDiagram MakeDiagram(int nPeriods)
     {
         KIN_DataPeriod period;
         period.id = n;
-        period.title = "Person " + std::to_string(n) + " (" + std::to_string(1700 + n % 300) +
-                       "-" + std::to_string(1760 + n % 300) + ")";
+        period.title = "Person " + std::to_string(n) + " (" + std::to_string(1700 + n % 300) + "-" +
+                       std::to_string(1760 + n % 300) + ")";
         period.details = "Born in Paris; married twice.\nDied in Lyon.";
         period.begin = 1700 + n % 300;
         period.end = 1760 + n % 300;

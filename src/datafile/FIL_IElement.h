@@ -38,8 +38,7 @@ public:
     virtual bool GetValue(const char* pName, short& value, int nIndex = 0) const = 0;
     virtual bool GetValue(const char* pName, bool& value, int nIndex = 0) const = 0;
     // A decimal number read as hundredths (1.5 gives 150).
-    virtual bool GetValueHundredths(const char16_t* pName, short& value,
-                                    int nIndex = 0) const = 0;
+    virtual bool GetValueHundredths(const char16_t* pName, short& value, int nIndex = 0) const = 0;
     virtual bool GetValueHundredths(const char* pName, short& value, int nIndex = 0) const = 0;
 
     virtual sp<FIL_IElement> GetElement(const char16_t* pName, int nIndex) const = 0;

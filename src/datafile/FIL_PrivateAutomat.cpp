@@ -23,8 +23,8 @@ bool FIL_PrivateAutomat::LoadFile(const char* pPath, const char16_t* pPathW, boo
     if (!m_automate || (!pPath && !pPathW))
         return false;
     const std::string chemin = pPath ? std::string(pPath) : FIL_Utf16VersUtf8(pPathW);
-    const bool bCharge = bXml ? m_automate->LoadXml(chemin.c_str())
-                              : m_automate->LoadText(chemin.c_str());
+    const bool bCharge =
+        bXml ? m_automate->LoadXml(chemin.c_str()) : m_automate->LoadText(chemin.c_str());
     FIL_SetLastError(m_automate->GetErrorCode(), m_automate->GetMessage());
     if (!bCharge || !m_automate->GetRoot())
         return false;

@@ -51,15 +51,23 @@ short LireCentiemes(const char* pTexte)
     return static_cast<short>(static_cast<long long>(centiemes));
 }
 
-// The 8-bit text of a value: a quoted text loses its quotes.
-std::string SansGuillemets(const char* pTexte)
+// The 8-bit text of a value: a quoted text loses its first and last characters.
+void SansGuillemets(const char* pTexte, std::string& resultat)
 {
     const std::size_t nLongueur = std::strlen(pTexte);
     if (nLongueur == 0 || pTexte[0] != '"')
-        return std::string(pTexte, nLongueur);
-    if (nLongueur == 1)
-        return std::string();
-    return std::string(pTexte + 1, nLongueur - 2);
+        resultat.assign(pTexte, nLongueur);
+    else if (nLongueur == 1)
+        resultat.clear();
+    else
+        resultat.assign(pTexte + 1, nLongueur - 2);
+}
+
+std::string SansGuillemets(const char* pTexte)
+{
+    std::string resultat;
+    SansGuillemets(pTexte, resultat);
+    return resultat;
 }
 
 std::string Nom(const char16_t* pName)
@@ -113,7 +121,7 @@ bool FIL_PrivateElement::GetValue(const char* pName, std::string& value, int nIn
     const char* pTexte = Texte(pName, nIndex);
     if (!pTexte)
         return false;
-    value = SansGuillemets(pTexte);
+    SansGuillemets(pTexte, value);
     return true;
 }
 
@@ -140,7 +148,7 @@ bool FIL_PrivateElement::GetValue(const char* pName, long long& value, int nInde
     const char* pTexte = Texte(pName, nIndex);
     if (!pTexte)
         return false;
-    value = LireInt64(SansGuillemets(pTexte).c_str());
+    value = pTexte[0] == '"' ? LireInt64(SansGuillemets(pTexte).c_str()) : LireInt64(pTexte);
     return true;
 }
 
@@ -191,8 +199,7 @@ bool FIL_PrivateElement::GetValueHundredths(const char* pName, short& value, int
 
 // Wide names: the same lookups under the name's 8-bit form.
 
-bool FIL_PrivateElement::GetValue(const char16_t* pName, std::u16string& value,
-                                  int nIndex) const
+bool FIL_PrivateElement::GetValue(const char16_t* pName, std::u16string& value, int nIndex) const
 {
     return pName && GetValue(Nom(pName).c_str(), value, nIndex);
 }
@@ -232,8 +239,7 @@ bool FIL_PrivateElement::GetValue(const char16_t* pName, bool& value, int nIndex
     return pName && GetValue(Nom(pName).c_str(), value, nIndex);
 }
 
-bool FIL_PrivateElement::GetValueHundredths(const char16_t* pName, short& value,
-                                            int nIndex) const
+bool FIL_PrivateElement::GetValueHundredths(const char16_t* pName, short& value, int nIndex) const
 {
     return pName && GetValueHundredths(Nom(pName).c_str(), value, nIndex);
 }
@@ -299,8 +305,7 @@ bool FIL_PrivateElement::SetValue(const char* pName, const std::string& value, i
 bool FIL_PrivateElement::SetValue(const char* pName, double value, int nIndex)
 {
     double ancien = 0.0;
-    return GetValue(pName, ancien, nIndex) &&
-           Remplacer(pName, nIndex, KIT_DoubleToText(value));
+    return GetValue(pName, ancien, nIndex) && Remplacer(pName, nIndex, KIT_DoubleToText(value));
 }
 
 bool FIL_PrivateElement::SetValue(const char* pName, int value, int nIndex)
@@ -309,8 +314,7 @@ bool FIL_PrivateElement::SetValue(const char* pName, int value, int nIndex)
     return GetValue(pName, ancien, nIndex) && Remplacer(pName, nIndex, KIT_Int32ToText(value));
 }
 
-bool FIL_PrivateElement::SetValue(const char16_t* pName, const std::u16string& value,
-                                  int nIndex)
+bool FIL_PrivateElement::SetValue(const char16_t* pName, const std::u16string& value, int nIndex)
 {
     return pName && SetValue(Nom(pName).c_str(), value, nIndex);
 }

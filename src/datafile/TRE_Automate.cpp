@@ -12,30 +12,46 @@ TRE_Automate::~TRE_Automate()
 
 bool TRE_Automate::LoadXml(const char* pChemin)
 {
-    TRE_LecteurXml lecteur;
-    std::unique_ptr<TRE_Element> pRacine = lecteur.Lire(pChemin);
-    if (!pRacine)
+    auto pArene = std::make_unique<TRE_Arene>();
+    std::unique_ptr<TRE_Element> pRacine;
     {
-        DefinirErreur(lecteur.GetErrorCode(), lecteur.GetMessage());
-        return false;
+        const TRE_Arene::Portee portee(*pArene);
+        TRE_LecteurXml lecteur;
+        pRacine = lecteur.Lire(pChemin);
+        if (!pRacine)
+        {
+            DefinirErreur(lecteur.GetErrorCode(), lecteur.GetMessage());
+            return false;
+        }
     }
-    LibererRacine();
-    m_pRacine = std::move(pRacine);
+    Adopter(std::move(pRacine), std::move(pArene));
     return true;
 }
 
 bool TRE_Automate::LoadText(const char* pChemin)
 {
     LibererRacine();
-    TRE_LecteurTexte lecteur;
-    std::unique_ptr<TRE_Element> pRacine = lecteur.Lire(pChemin);
-    if (!pRacine)
+    auto pArene = std::make_unique<TRE_Arene>();
+    std::unique_ptr<TRE_Element> pRacine;
     {
-        DefinirErreur(lecteur.GetErrorCode(), lecteur.GetMessage());
-        return false;
+        const TRE_Arene::Portee portee(*pArene);
+        TRE_LecteurTexte lecteur;
+        pRacine = lecteur.Lire(pChemin);
+        if (!pRacine)
+        {
+            DefinirErreur(lecteur.GetErrorCode(), lecteur.GetMessage());
+            return false;
+        }
     }
-    m_pRacine = std::move(pRacine);
+    Adopter(std::move(pRacine), std::move(pArene));
     return true;
+}
+
+void TRE_Automate::Adopter(std::unique_ptr<TRE_Element> pRacine, std::unique_ptr<TRE_Arene> pArene)
+{
+    LibererRacine();
+    m_pRacine = std::move(pRacine);
+    m_pArene = std::move(pArene);
 }
 
 bool TRE_Automate::SaveFile(const char* pChemin) const
@@ -69,4 +85,5 @@ void TRE_Automate::LibererRacine()
         return;
     m_pRacine->Liberer();
     m_pRacine.reset();
+    m_pArene.reset();
 }

@@ -2,6 +2,7 @@
 #define TRE_AUTOMATE_H
 
 #include "KIT_SafeObject.h"
+#include "TRE_Arene.h"
 #include "TRE_Element.h"
 
 #include <cstdint>
@@ -37,8 +38,12 @@ public:
 private:
     void LibererRacine();
 
+    // Replaces the root by a tree built in its own arena; the old tree goes first.
+    void Adopter(std::unique_ptr<TRE_Element> pRacine, std::unique_ptr<TRE_Arene> pArene);
+
     std::int16_t m_nErreur = 0;
     std::string m_message;
+    std::unique_ptr<TRE_Arene> m_pArene; // holds the root's elements: it outlives the root
     std::unique_ptr<TRE_Element> m_pRacine;
 };
 

@@ -16,7 +16,7 @@ struct FermerFichier
 bool TRE_Buffer::Initialiser(const char* pChemin)
 {
     std::unique_ptr<std::FILE, FermerFichier> pFichier(pChemin ? std::fopen(pChemin, "rt")
-                                                                : nullptr);
+                                                               : nullptr);
     if (!pFichier)
     {
         m_nErreur = Ouverture;

@@ -61,8 +61,7 @@ void TRE_Champ::EcrireAttribut(std::ostream& flux) const
 
 std::unique_ptr<TRE_Element> TRE_Champ::Dupliquer() const
 {
-    return std::make_unique<TRE_Champ>(m_nom.c_str(),
-                                       m_pValeur ? m_pValeur->Dupliquer() : nullptr);
+    return std::make_unique<TRE_Champ>(m_nom.c_str(), m_pValeur ? m_pValeur->Dupliquer() : nullptr);
 }
 
 void TRE_Champ::Liberer()
@@ -81,7 +80,7 @@ TRE_Element* TRE_Champ::ChercherJetons(TRE_Jetons& jetons)
 
 bool TRE_Champ::EstNomme(const char* pTexte) const
 {
-    return pTexte && m_bNom && std::strcmp(m_nom.c_str(), pTexte) == 0;
+    return pTexte && m_bNom && m_nom[0] == pTexte[0] && std::strcmp(m_nom.c_str(), pTexte) == 0;
 }
 
 const char* TRE_Champ::Valeur() const

@@ -1,7 +1,6 @@
 #ifndef TRE_CHAMP_H
 #define TRE_CHAMP_H
 
-#include "KIT_BlockPool.h"
 #include "KIT_SafeObject.h"
 #include "TRE_Element.h"
 
@@ -13,9 +12,6 @@ class TRE_Champ : public TRE_Element, public KIT_SafeObject
 public:
     TRE_Champ(const char* pNom, std::unique_ptr<TRE_Element> pValeur);
     ~TRE_Champ() override = default;
-
-    KIT_POOLED_ALLOCATION(TRE_Champ)
-
 
     void Ecrire(std::FILE* pFichier) const override;
     void EcrireXml(std::ostream& flux, int nNiveau) const override;

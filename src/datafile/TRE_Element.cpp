@@ -1,5 +1,6 @@
 #include "TRE_Element.h"
 
+#include "TRE_Arene.h"
 #include "TRE_Texte.h"
 
 #include <climits>
@@ -24,6 +25,16 @@ bool EstSeparateur(char c)
     return c == '.' || c == '[' || c == ']';
 }
 } // namespace
+
+void* TRE_Element::operator new(std::size_t nTaille)
+{
+    return TRE_Arene::Nouveau(nTaille);
+}
+
+void TRE_Element::operator delete(void* pMemoire) noexcept
+{
+    TRE_Arene::Detruire(pMemoire);
+}
 
 void TRE_Element::EcrireXml(std::ostream& /*flux*/, int /*nNiveau*/) const {}
 

@@ -34,6 +34,10 @@ public:
 
     virtual ~TRE_Element() = default;
 
+    // Elements built by a reader live in its arena (TRE_Arene), all others on the heap.
+    static void* operator new(std::size_t nTaille);
+    static void operator delete(void* pMemoire) noexcept;
+
     TRE_Element(const TRE_Element&) = delete;
     TRE_Element& operator=(const TRE_Element&) = delete;
 

@@ -59,7 +59,7 @@ std::unique_ptr<TRE_Element> TRE_Fichier::Dupliquer() const
 
 void TRE_Fichier::Liberer()
 {
-    m_cache.Vider();
+    m_cache.Oublier();
     m_pNom.reset();
     m_pAttributs.reset();
     m_enfants.RemoveAll();
@@ -79,8 +79,8 @@ bool TRE_Fichier::AjouterElement(std::unique_ptr<TRE_Element> pElement)
 {
     if (!pElement)
         return false;
-    m_cache.Vider();
     m_enfants.Append(pElement.release());
+    m_cache.Ajoute(m_enfants);
     return true;
 }
 

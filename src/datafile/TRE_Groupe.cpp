@@ -44,7 +44,7 @@ std::unique_ptr<TRE_Element> TRE_Groupe::Dupliquer() const
 
 void TRE_Groupe::Liberer()
 {
-    m_cache.Vider();
+    m_cache.Oublier();
     m_enfants.RemoveAll();
 }
 
@@ -59,8 +59,8 @@ bool TRE_Groupe::AjouterElement(std::unique_ptr<TRE_Element> pElement)
 {
     if (!pElement)
         return false;
-    m_cache.Vider();
     m_enfants.Append(pElement.release());
+    m_cache.Ajoute(m_enfants);
     return true;
 }
 
@@ -78,6 +78,16 @@ TRE_Element* TRE_Groupe::Enfant(TRE_ListeElements& enfants, const char* pNom, in
                                 Cache& cache)
 {
     TRE_ListeElements::Node* pNoeud = enfants.First();
+    bool bIndexe = false;
+    if (const Cache::Entree* pEntree = cache.Chercher(pNom, bIndexe))
+    {
+        // Tables only: the occurrence is either there or not at all.
+        if (!pEntree->bChamp && (nOccurrence < 1 || nOccurrence > pEntree->nTables))
+            return nullptr;
+        pNoeud = pEntree->pPremier;
+    }
+    else if (bIndexe)
+        return nullptr;
     int nVues = 0;
     if (nOccurrence >= 1 && cache.pNoeud && cache.nOccurrence <= nOccurrence &&
         std::strcmp(cache.pNom, pNom) == 0)
@@ -107,13 +117,12 @@ TRE_Element* TRE_Groupe::Enfant(TRE_ListeElements& enfants, const char* pNom, in
     return nullptr;
 }
 
-TRE_Element* TRE_Groupe::ChercherDans(TRE_ListeElements& enfants, TRE_Jetons& jetons,
-                                      Cache& cache)
+TRE_Element* TRE_Groupe::ChercherDans(TRE_ListeElements& enfants, TRE_Jetons& jetons, Cache& cache)
 {
     if (jetons.Count() == 0)
         return nullptr;
-    const int nOccurrence = jetons.Count() >= 2 ? ValeurDecimale(jetons.First()->Next()->Text())
-                                                : 0;
+    const int nOccurrence =
+        jetons.Count() >= 2 ? ValeurDecimale(jetons.First()->Next()->Text()) : 0;
     TRE_Element* pEnfant = Enfant(enfants, jetons.First()->Text(), nOccurrence, cache);
     if (!pEnfant)
         return nullptr;
@@ -136,8 +145,7 @@ TRE_Element* TRE_Groupe::ChercherNomDans(TRE_ListeElements& enfants, const char*
     return pEnfant->ChercherJetons(reste);
 }
 
-std::vector<std::string> TRE_Groupe::ListerNomsDe(const TRE_ListeElements& enfants,
-                                                  bool bAvecIndex)
+std::vector<std::string> TRE_Groupe::ListerNomsDe(const TRE_ListeElements& enfants, bool bAvecIndex)
 {
     std::vector<std::string> noms;
     const char* pPrecedent = nullptr;
@@ -172,4 +180,55 @@ void TRE_Groupe::DupliquerDans(const TRE_ListeElements& enfants, TRE_Element& ci
         if (pNoeud->Item())
             cible.AjouterElement(pNoeud->Item()->Dupliquer());
     }
+}
+
+void TRE_Groupe::Cache::Vider() noexcept
+{
+    pNom = nullptr;
+    nOccurrence = 0;
+    pNoeud = nullptr;
+}
+
+void TRE_Groupe::Cache::Ajoute(const TRE_ListeElements& enfants)
+{
+    Vider();
+    if (m_pIndex)
+        Indexer(enfants.Last());
+    else if (enfants.Count() > kSeuilIndex)
+    {
+        m_pIndex = std::make_unique<std::unordered_map<std::string, Entree>>();
+        for (TRE_ListeElements::Node* pEnfant = enfants.First(); pEnfant; pEnfant = pEnfant->Next())
+            Indexer(pEnfant);
+    }
+}
+
+void TRE_Groupe::Cache::Oublier()
+{
+    Vider();
+    m_pIndex.reset();
+}
+
+const TRE_Groupe::Cache::Entree* TRE_Groupe::Cache::Chercher(const char* pTexte,
+                                                             bool& bIndexe) const
+{
+    bIndexe = m_pIndex != nullptr;
+    if (!m_pIndex)
+        return nullptr;
+    const auto trouve = m_pIndex->find(pTexte);
+    return trouve == m_pIndex->end() ? nullptr : &trouve->second;
+}
+
+// Only fields and tables answer to a name.
+void TRE_Groupe::Cache::Indexer(TRE_ListeElements::Node* pNoeudEnfant)
+{
+    const TRE_Element* pEnfant = pNoeudEnfant->Item();
+    if (!pEnfant || !pEnfant->Nom() || (pEnfant->GetType() != Champ && pEnfant->GetType() != Table))
+        return;
+    Entree& entree = (*m_pIndex)[pEnfant->Nom()];
+    if (!entree.pPremier)
+        entree.pPremier = pNoeudEnfant;
+    if (pEnfant->GetType() == Table)
+        ++entree.nTables;
+    else
+        entree.bChamp = true;
 }

@@ -78,8 +78,7 @@ bool TRE_LecteurTexte::Entrer()
     return false;
 }
 
-TRE_LecteurTexte::Resultat TRE_LecteurTexte::Extraire(const TRE_Index& debut,
-                                                      std::int16_t nType)
+TRE_LecteurTexte::Resultat TRE_LecteurTexte::Extraire(const TRE_Index& debut, std::int16_t nType)
 {
     const TRE_Index fin = m_buffer.Courant();
     m_buffer.Revenir(debut);
@@ -114,7 +113,8 @@ TRE_LecteurTexte::Resultat TRE_LecteurTexte::Nombre()
     if (m_nErreur)
         return nullptr;
     const TRE_Index debut = m_buffer.Courant();
-    const auto chiffres = [this]() {
+    const auto chiffres = [this]()
+    {
         if (!TRE_EstChiffre(m_buffer.CaractereCourant()))
             return false;
         while (TRE_EstChiffre(m_buffer.CaractereCourant()))

@@ -86,8 +86,12 @@ public:
 
     void Ajoute(TRE_Element* pEnfant)
     {
-        if (pEnfant->Nom())
-            m_premiers.emplace(pEnfant->Nom(), pEnfant);
+        const char* pNom = pEnfant->Nom();
+        // Children of one name usually follow each other: only the first of a run can be new.
+        if (!pNom || (m_pDernier && std::strcmp(m_pDernier, pNom) == 0))
+            return;
+        m_pDernier = pNom;
+        m_premiers.emplace(pNom, pEnfant);
     }
 
 private:
@@ -103,6 +107,7 @@ private:
 
     TRE_Table& m_conteneur;
     std::unordered_map<std::string_view, TRE_Element*> m_premiers;
+    const char* m_pDernier = nullptr;
 };
 } // namespace
 
@@ -121,7 +126,7 @@ std::unique_ptr<TRE_Element> TRE_LecteurXml::Lire(const char* pChemin)
     m_pParseur = pParseur.get();
 
     std::unique_ptr<std::FILE, FermerFichier> pFichier(pChemin ? std::fopen(pChemin, "rt")
-                                                                : nullptr);
+                                                               : nullptr);
     if (!pFichier)
     {
         m_nErreur = Ouverture;
@@ -142,8 +147,7 @@ std::unique_ptr<TRE_Element> TRE_LecteurXml::Lire(const char* pChemin)
     return pRacine;
 }
 
-bool TRE_LecteurXml::Analyser(std::FILE* pFichier, XML_ParserStruct* pParseur,
-                              const char* pChemin)
+bool TRE_LecteurXml::Analyser(std::FILE* pFichier, XML_ParserStruct* pParseur, const char* pChemin)
 {
     char bloc[kTailleBloc];
     for (;;)
@@ -168,8 +172,8 @@ bool TRE_LecteurXml::Analyser(std::FILE* pFichier, XML_ParserStruct* pParseur,
             else
             {
                 m_nErreur = Syntaxe;
-                m_message = Format("%s at line %ld",
-                                   XML_ErrorString(XML_GetErrorCode(pParseur)), nLigne);
+                m_message =
+                    Format("%s at line %ld", XML_ErrorString(XML_GetErrorCode(pParseur)), nLigne);
             }
             return false;
         }
@@ -234,8 +238,7 @@ void TRE_LecteurXml::Caracteres(const char* pTexte, int nLongueur)
     if (nDebut == nLongueur)
         return;
     ViderTexte();
-    auto pValeur =
-        std::make_unique<TRE_ValeurSimple>(std::string(), TRE_Element::ValeurTexte);
+    auto pValeur = std::make_unique<TRE_ValeurSimple>(std::string(), TRE_Element::ValeurTexte);
     m_pTexteEnCours = pValeur.get();
     m_texte.clear();
     TRE_Utf8VersLocal(pTexte + nDebut, static_cast<std::size_t>(nLongueur - nDebut), m_texte);
@@ -324,10 +327,9 @@ void TRE_LecteurXml::RangerDans(TRE_Table& conteneur,
             Deposer(std::move(pEnfant)); // text beside child elements
             continue;
         }
-        TRE_Element* pTrouve =
-            (nType == TRE_Element::Champ || nType == TRE_Element::Table)
-                ? premiers.Chercher(pEnfant->Nom())
-                : nullptr;
+        TRE_Element* pTrouve = (nType == TRE_Element::Champ || nType == TRE_Element::Table)
+                                   ? premiers.Chercher(pEnfant->Nom())
+                                   : nullptr;
         if (nType == TRE_Element::Champ && pTrouve)
         {
             auto* pChamp = static_cast<TRE_Champ*>(pTrouve);

@@ -107,7 +107,7 @@ TRE_Element* TRE_Table::ChercherNom(const char* pNom, const char* pNumero)
 
 bool TRE_Table::EstNomme(const char* pTexte) const
 {
-    return pTexte && m_bNom && std::strcmp(m_nom.c_str(), pTexte) == 0;
+    return pTexte && m_bNom && m_nom[0] == pTexte[0] && std::strcmp(m_nom.c_str(), pTexte) == 0;
 }
 
 bool TRE_Table::AjouterElement(std::unique_ptr<TRE_Element> pElement)

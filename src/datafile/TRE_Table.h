@@ -1,12 +1,11 @@
 #ifndef TRE_TABLE_H
 #define TRE_TABLE_H
 
-#include "KIT_BlockPool.h"
 #include "KIT_SafeObject.h"
 #include "TRE_Element.h"
 
-#include <string>
 #include "TRE_Groupe.h"
+#include <string>
 
 // A named table with an optional attribute group and an optional content group. An XML
 // element with attributes or children becomes one.
@@ -17,9 +16,6 @@ public:
     TRE_Table(const char* pNom, std::unique_ptr<TRE_Groupe> pAttributs,
               std::unique_ptr<TRE_Element> pContenu);
     ~TRE_Table() override = default;
-
-    KIT_POOLED_ALLOCATION(TRE_Table)
-
 
     void Ecrire(std::FILE* pFichier) const override;
     void EcrireXml(std::ostream& flux, int nNiveau) const override;

@@ -5,8 +5,8 @@
 #include <ostream>
 
 TRE_ValeurSimple::TRE_ValeurSimple(std::unique_ptr<char[]> pTexte, std::int16_t nType)
-    : TRE_Element(nType), KIT_SafeObject("TRE_ValeurSimple"),
-      m_texte(pTexte ? pTexte.get() : ""), m_bTexte(pTexte != nullptr)
+    : TRE_Element(nType), KIT_SafeObject("TRE_ValeurSimple"), m_texte(pTexte ? pTexte.get() : ""),
+      m_bTexte(pTexte != nullptr)
 {
 }
 

@@ -1,7 +1,6 @@
 #ifndef TRE_VALEURSIMPLE_H
 #define TRE_VALEURSIMPLE_H
 
-#include "KIT_BlockPool.h"
 #include "KIT_SafeObject.h"
 #include "TRE_Element.h"
 
@@ -14,9 +13,6 @@ public:
     TRE_ValeurSimple(std::unique_ptr<char[]> pTexte, std::int16_t nType);
     TRE_ValeurSimple(std::string texte, std::int16_t nType);
     ~TRE_ValeurSimple() override = default;
-
-    KIT_POOLED_ALLOCATION(TRE_ValeurSimple)
-
 
     void Ecrire(std::FILE* pFichier) const override;
     void EcrireXml(std::ostream& flux, int nNiveau) const override;

@@ -1,7 +1,6 @@
 #ifndef LST_LISTEELEM_H
 #define LST_LISTEELEM_H
 
-#include "KIT_BlockPool.h"
 #include "KIT_SafeObject.h"
 
 template <class T, class I> class LST_Liste;
@@ -25,9 +24,6 @@ public:
 
     LST_ListeElem(const LST_ListeElem&) = delete;
     LST_ListeElem& operator=(const LST_ListeElem&) = delete;
-
-    // Lists of tree nodes create nodes by the hundred thousand.
-    KIT_POOLED_ALLOCATION(LST_ListeElem)
 
     T* Item() const noexcept { return m_pItem; }
     LST_ListeElem* Next() const noexcept { return m_pNext; }

@@ -73,8 +73,7 @@ TEST_F(TextReaderTest, PrintedTreeReadsBackToTheSameText)
 {
     ASSERT_TRUE(automate.LoadText(DataPath("sample.txt").c_str()));
     const std::string first = Saved();
-    EXPECT_NE(first.find("Config {\ndepth = 2;\nInner {\nflag = 1;\n}\n};\n"),
-              std::string::npos);
+    EXPECT_NE(first.find("Config {\ndepth = 2;\nInner {\nflag = 1;\n}\n};\n"), std::string::npos);
     ASSERT_TRUE(automate.LoadText(folder.Path("out.txt").c_str())) << automate.GetMessage();
     EXPECT_EQ(Saved(), first);
 }

@@ -23,8 +23,7 @@ std::unique_ptr<TRE_Champ> Field(const char* pName, const char* pText)
     return std::make_unique<TRE_Champ>(pName, Value(pText));
 }
 
-std::unique_ptr<TRE_Table> TableWith(const char* pName, const char* pAttribute,
-                                     const char* pText)
+std::unique_ptr<TRE_Table> TableWith(const char* pName, const char* pAttribute, const char* pText)
 {
     auto pTable = std::make_unique<TRE_Table>(pName, nullptr);
     pTable->AjouterAttribut(Field(pAttribute, pText));
@@ -109,6 +108,24 @@ TEST_F(LookupTest, TablesNeedAnOccurrenceNumber)
     EXPECT_EQ(group.Chercher(""), &group);
 }
 
+TEST_F(LookupTest, ShortPathsAnswerAsTheirTokenForm)
+{
+    // "P[2]" takes a shorter way than "P.2"; both are the tokens P and 2.
+    for (const char* pName : {"P", "L", "b", "Q"})
+    {
+        for (int n = 0; n <= 3; ++n)
+        {
+            const std::string brackets = std::string(pName) + "[" + std::to_string(n) + "]";
+            const std::string dotted = std::string(pName) + "." + std::to_string(n);
+            EXPECT_EQ(group.Chercher(brackets.c_str()), group.Chercher(dotted.c_str())) << brackets;
+        }
+        EXPECT_EQ(group.Chercher(pName), group.Chercher((std::string(pName) + ".").c_str()));
+    }
+    EXPECT_EQ(group.Chercher("P[02]"), group.Chercher("P[2]"));
+    EXPECT_EQ(group.Chercher("P[2]x"), group.Chercher("P[2].x"));
+    EXPECT_EQ(group.Chercher("P[2/"), nullptr); // the stray character drops its token
+}
+
 TEST_F(LookupTest, FieldsAnswerByBareNameOrNumberOne)
 {
     const TRE_Element* pField = group.Chercher("b");
@@ -159,7 +176,8 @@ TEST_F(LookupTest, OccurrenceCacheGivesTheSameAnswersInAnyOrder)
         if (n % 3 == 0)
             many.AjouterElement(TableWith("L", "n", std::to_string(n).c_str()));
     }
-    const auto text = [&many](const std::string& path) {
+    const auto text = [&many](const std::string& path)
+    {
         const TRE_Element* pFound = many.Chercher(path.c_str());
         return pFound && pFound->Valeur() ? std::string(pFound->Valeur()) : std::string("-");
     };
@@ -184,6 +202,73 @@ TEST_F(LookupTest, OccurrenceCacheGivesTheSameAnswersInAnyOrder)
     changed.AjouterElement(TableWith("P", "n", "1"));
     ASSERT_NE(changed.Chercher("P[1]"), nullptr);
     EXPECT_STREQ(changed.Chercher("P[1]")->Valeur(), "field");
+}
+
+// What a group's lookup of name[n] designates, found by walking every child.
+const TRE_Element* Reference(const TRE_Groupe& group, const std::string& name, int nOccurrence)
+{
+    int nTables = 0;
+    for (TRE_ListeElements::Node* pNode = group.Enfants().First(); pNode; pNode = pNode->Next())
+    {
+        const TRE_Element* pChild = pNode->Item();
+        if (!pChild->Nom() || name != pChild->Nom())
+            continue;
+        if (pChild->GetType() == TRE_Element::Champ)
+            return pChild;
+        if (nOccurrence < 1)
+            return nullptr;
+        if (++nTables == nOccurrence)
+            return pChild;
+    }
+    return nullptr;
+}
+
+TEST(LargeGroupTest, IndexedLookupsAnswerAsAWalkWould)
+{
+    TRE_Groupe group;
+    // A field found for name[n] hands the number on to its value: only n = 1 reaches it.
+    const auto expected = [&group](const char* pName, int nOccurrence, bool bBare)
+    {
+        const TRE_Element* pChild = Reference(group, pName, nOccurrence);
+        if (!pChild || pChild->GetType() == TRE_Element::Table || bBare)
+            return pChild;
+        return nOccurrence == 1 ? static_cast<const TRE_Champ*>(pChild)->GetValeur()
+                                : static_cast<const TRE_Element*>(nullptr);
+    };
+    const auto check = [&group, &expected](const char* pWhen)
+    {
+        for (const char* pName : {"P", "L", "F", "Q", "I"})
+        {
+            ASSERT_EQ(group.Chercher(pName), expected(pName, 0, true)) << pWhen << " " << pName;
+            for (int n = 60; n >= 0; --n) // decreasing: no help from the last answer
+            {
+                const std::string path = std::string(pName) + "[" + std::to_string(n) + "]";
+                ASSERT_EQ(group.Chercher(path.c_str()), expected(pName, n, false))
+                    << pWhen << " " << path;
+            }
+        }
+    };
+    for (int n = 1; n <= 40; ++n)
+    {
+        group.AjouterElement(TableWith(n % 4 == 0 ? "L" : "P", "x", "1"));
+        check("while growing");
+    }
+    group.AjouterElement(Field("F", "field"));
+    group.AjouterElement(TableWith("F", "x", "table after the field"));
+    for (int n = 1; n <= 20; ++n)
+        group.AjouterElement(TableWith("I", "x", "1"));
+    check("after the field");
+    group.AjouterElement(Field("P", "late field"));
+    group.AjouterElement(TableWith("P", "x", "1"));
+    check("with a late field");
+    // 30 tables P come before the field P, which ends every search for a 31st.
+    ASSERT_NE(group.Chercher("P[30]"), nullptr);
+    EXPECT_EQ(group.Chercher("P[30]")->GetType(), TRE_Element::Table);
+    EXPECT_EQ(group.Chercher("P[31]"), nullptr);
+    EXPECT_EQ(group.Chercher("F"), Reference(group, "F", 0));
+    group.Liberer();
+    check("after freeing");
+    EXPECT_EQ(group.Chercher("P[1]"), nullptr);
 }
 
 TEST(ArrayLookupTest, AddressesItemsByPosition)
@@ -276,8 +361,7 @@ TEST(BraceFormatTest, PrintsFieldsTablesArraysAndValues)
     pArray->AjouterElement(Value("x"));
     group.AjouterElement(std::make_unique<TRE_Champ>("a", std::move(pArray)));
     group.AjouterElement(std::make_unique<TRE_Table>("T", nullptr));
-    EXPECT_EQ(Printed(group),
-              "q = \"already\";\nn = 12;\nc = rgb(1,2);\na = [1,\"x\"];\nT {\n}\n");
+    EXPECT_EQ(Printed(group), "q = \"already\";\nn = 12;\nc = rgb(1,2);\na = [1,\"x\"];\nT {\n}\n");
 }
 
 TEST(XmlWriterTest, WritesTablesFieldsAndArrays)
@@ -311,7 +395,8 @@ TEST(XmlWriterTest, CutsInvalidUtf8WithTheMessage)
 {
     std::ostringstream stream;
     testing::internal::CaptureStderr();
-    EcrireTexteXml(stream, "ab\xFF" "cd");
+    EcrireTexteXml(stream, "ab\xFF"
+                           "cd");
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_EQ(stream.str(), "ab");
     EXPECT_EQ(errors, "(mbstowcs error:) invalid multibyte character encountered\n");
@@ -319,8 +404,7 @@ TEST(XmlWriterTest, CutsInvalidUtf8WithTheMessage)
     std::string converted;
     testing::internal::CaptureStderr();
     EXPECT_FALSE(TRE_Utf8VersLocal("ok\xED\xA0\x80no", 7, converted)); // a lone surrogate
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("(wcstombs error:)"),
-              std::string::npos);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("(wcstombs error:)"), std::string::npos);
     EXPECT_EQ(converted, "ok");
 }
 

@@ -57,8 +57,7 @@ TEST_F(XmlReaderTest, AttributesMakeTablesOfQuotedFields)
     ASSERT_NE(pAttributes, nullptr);
     EXPECT_EQ(pAttributes->ListerNoms(false), (std::vector<std::string>{"b", "e"}));
     const TRE_Element* pB = pAttributes->Chercher("b");
-    EXPECT_EQ(static_cast<const TRE_Champ*>(pB)->GetValeur()->GetType(),
-              TRE_Element::ValeurTexte);
+    EXPECT_EQ(static_cast<const TRE_Champ*>(pB)->GetValeur()->GetType(), TRE_Element::ValeurTexte);
     EXPECT_STREQ(Text("E[1].b"), "1");
     EXPECT_STREQ(Text("E[1].e"), "2");
 }

@@ -8,68 +8,93 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 
 namespace
 {
-constexpr std::size_t kFlushSize = 1 << 16;
+constexpr std::size_t kBufferSize = 1 << 16;
 
 // Writes through a buffer to a file descriptor and remembers whether every write worked.
 class Output
 {
 public:
-    explicit Output(int nFile) : m_nFile(nFile) { m_buffer.reserve(kFlushSize * 2); }
-
-    Output& operator<<(const char* pText)
+    explicit Output(int nFile)
+        : m_nFile(nFile), m_pBuffer(new char[kBufferSize]),
+          m_tokens(KIN_EscapeTable::TokensOfBytes())
     {
-        m_buffer += pText;
-        return *this;
     }
 
-    Output& operator<<(const std::string& text)
+    void Append(const char* pText, std::size_t nLength)
     {
-        m_buffer += text;
-        return *this;
+        if (nLength > kBufferSize - m_nUsed)
+        {
+            Flush();
+            if (nLength > kBufferSize)
+            {
+                WriteAll(pText, nLength);
+                return;
+            }
+        }
+        std::memcpy(m_pBuffer.get() + m_nUsed, pText, nLength);
+        m_nUsed += nLength;
     }
+
+    template <std::size_t N> void Literal(const char (&text)[N]) { Append(text, N - 1); }
 
     // Signed decimal, as the integer text functions write it.
-    template <class Integer> void Number(Integer nValue)
+    void Number(std::int64_t nValue)
     {
         char digits[24];
         const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, nValue);
-        m_buffer.append(digits, end.ptr);
+        Append(digits, static_cast<std::size_t>(end.ptr - digits));
     }
 
-    void Attribute(const char* pName, std::int64_t nValue)
+    template <std::size_t N> void Attribute(const char (&name)[N], std::int64_t nValue)
     {
-        m_buffer += ' ';
-        m_buffer += pName;
-        m_buffer += "=\"";
+        Literal(name);
         Number(nValue);
-        m_buffer += '"';
+        Literal("\"");
     }
 
-    void Attribute(const char* pName, const std::string& text)
+    template <std::size_t N> void Attribute(const char (&name)[N], const std::string& text)
     {
-        m_buffer += ' ';
-        m_buffer += pName;
-        m_buffer += "=\"";
-        m_buffer += text;
-        m_buffer += '"';
+        Literal(name);
+        Append(text.data(), text.size());
+        Literal("\"");
     }
 
-    void EndLine()
+    // A free text, escaped on the way.
+    template <std::size_t N> void EscapedAttribute(const char (&name)[N], const std::string& text)
     {
-        m_buffer += " />\n";
-        if (m_buffer.size() >= kFlushSize)
-            Flush();
+        Literal(name);
+        const char* pRun = text.data();
+        const char* const pEnd = pRun + text.size();
+        for (const char* p = pRun; p != pEnd; ++p)
+        {
+            const std::string* pToken = m_tokens[static_cast<unsigned char>(*p)];
+            if (!pToken)
+                continue;
+            Append(pRun, static_cast<std::size_t>(p - pRun));
+            Append(pToken->data(), pToken->size());
+            pRun = p + 1;
+        }
+        Append(pRun, static_cast<std::size_t>(pEnd - pRun));
+        Literal("\"");
     }
 
     bool Flush()
     {
-        const char* p = m_buffer.data();
-        std::size_t nLeft = m_buffer.size();
+        WriteAll(m_pBuffer.get(), m_nUsed);
+        m_nUsed = 0;
+        return m_bGood;
+    }
+
+private:
+    void WriteAll(const char* p, std::size_t nLeft)
+    {
         while (m_bGood && nLeft > 0)
         {
             const ssize_t nWritten = ::write(m_nFile, p, nLeft);
@@ -83,66 +108,56 @@ public:
                 nLeft -= static_cast<std::size_t>(nWritten);
             }
         }
-        m_buffer.clear();
-        return m_bGood;
     }
 
-private:
     int m_nFile;
-    std::string m_buffer;
+    std::unique_ptr<char[]> m_pBuffer;
+    const std::array<const std::string*, 256>& m_tokens;
+    std::size_t m_nUsed = 0;
     bool m_bGood = true;
 };
 
 void WriteDiagram(const KIN_DataDiagram& diagram, Output& out)
 {
-    out << "<kinvora>\n\t<E";
-    out.Attribute("b", diagram.begin);
-    out.Attribute("e", diagram.end);
-    out.Attribute("w", diagram.width);
-    out.EndLine();
-    std::string title;
-    std::string details;
+    out.Literal("<kinvora>\n\t<E");
+    out.Attribute(" b=\"", diagram.begin);
+    out.Attribute(" e=\"", diagram.end);
+    out.Attribute(" w=\"", diagram.width);
+    out.Literal(" />\n");
     for (const KIN_DataPeriod& period : diagram.periods)
     {
-        title = period.title;
-        details = period.details;
-        KIN_EscapeTable::EscapeText(title);
-        KIN_EscapeTable::EscapeText(details);
-        out << "\t<P";
-        out.Attribute("b", period.begin);
-        out.Attribute("e", period.end);
-        out.Attribute("w", period.width);
-        out.Attribute("s", period.column);
-        out.Attribute("i", period.id);
-        out.Attribute("t", title);
-        out.Attribute("d", details);
-        out.Attribute("cp", period.colorBorder);
-        out.Attribute("cb", period.colorBackground);
-        out.Attribute("ct", period.colorText);
-        out.EndLine();
+        out.Literal("\t<P");
+        out.Attribute(" b=\"", period.begin);
+        out.Attribute(" e=\"", period.end);
+        out.Attribute(" w=\"", period.width);
+        out.Attribute(" s=\"", period.column);
+        out.Attribute(" i=\"", period.id);
+        out.EscapedAttribute(" t=\"", period.title);
+        out.EscapedAttribute(" d=\"", period.details);
+        out.Attribute(" cp=\"", period.colorBorder);
+        out.Attribute(" cb=\"", period.colorBackground);
+        out.Attribute(" ct=\"", period.colorText);
+        out.Literal(" />\n");
     }
     for (const KIN_DataLink& link : diagram.links)
     {
-        out << "\t<L";
-        out.Attribute("i1", link.period1);
-        out.Attribute("i2", link.period2);
-        out.Attribute("p1", link.point1);
-        out.Attribute("p2", link.point2);
-        out.EndLine();
+        out.Literal("\t<L");
+        out.Attribute(" i1=\"", link.period1);
+        out.Attribute(" i2=\"", link.period2);
+        out.Attribute(" p1=\"", link.point1);
+        out.Attribute(" p2=\"", link.point2);
+        out.Literal(" />\n");
     }
-    std::string file;
     for (const KIN_DataImage& image : diagram.images)
     {
-        file = image.file;
-        KIN_EscapeTable::EscapeText(file);
-        out << "\t<I";
-        out.Attribute("x", image.x);
-        out.Attribute("y", image.y);
-        out.Attribute("s", KIT_DoubleToText(image.scale));
-        out.Attribute("f", file);
-        out.EndLine();
+        out.Literal("\t<I");
+        out.Attribute(" x=\"", image.x);
+        out.Attribute(" y=\"", image.y);
+        out.Attribute(" s=\"", KIT_DoubleToText(image.scale));
+        out.EscapedAttribute(" f=\"", image.file);
+        out.Literal(" />\n");
     }
-    out << "</kinvora>\n";
+    out.Literal("</kinvora>\n");
 }
 
 // A new file beside the target, created exclusively; -1 when none can be created.

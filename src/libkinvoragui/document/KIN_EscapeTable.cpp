@@ -113,15 +113,23 @@ void KIN_EscapeTable::EscapeText(std::string& text)
     const std::array<const std::string*, 256>& tokens = TokenOfByte();
     std::string escaped;
     escaped.reserve(text.size() + text.size() / 2);
-    for (const char c : text)
+    std::size_t nRun = 0;
+    for (std::size_t n = 0; n < text.size(); ++n)
     {
-        const std::string* pToken = tokens[static_cast<unsigned char>(c)];
-        if (pToken)
-            escaped += *pToken;
-        else
-            escaped += c;
+        const std::string* pToken = tokens[static_cast<unsigned char>(text[n])];
+        if (!pToken)
+            continue;
+        escaped.append(text, nRun, n - nRun);
+        escaped += *pToken;
+        nRun = n + 1;
     }
+    escaped.append(text, nRun, std::string::npos);
     text.swap(escaped);
+}
+
+const std::array<const std::string*, 256>& KIN_EscapeTable::TokensOfBytes()
+{
+    return TokenOfByte();
 }
 
 // Replacing a token leaves a byte that cannot belong to another token, so when no two

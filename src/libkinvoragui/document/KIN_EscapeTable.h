@@ -1,6 +1,7 @@
 #ifndef KIN_ESCAPETABLE_H
 #define KIN_ESCAPETABLE_H
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +20,8 @@ public:
 
     // Apply the rows in table order, raw to token and token to raw.
     static void EscapeText(std::string& text);
+    // The token that replaces each byte, null for a byte written as it is.
+    static const std::array<const std::string*, 256>& TokensOfBytes();
     static void UnescapeText(std::string& text);
     // Replaces every occurrence, left to right and not overlapping an earlier one; the
     // inserted replacement is not scanned again.

@@ -96,6 +96,14 @@ void KIN_GraphicLink::SetLinkStyle(int nStyle)
         KIN_SceneSelection::Get().pCurrentLink = nullptr;
 }
 
+bool KIN_GraphicLink::IsCurrentLink() const
+{
+    // The segments of an elbow are one link: any of them stands for the others.
+    const KIN_GraphicLink* pCurrent = KIN_SceneSelection::Get().pCurrentLink;
+    return pCurrent && (pCurrent == this || std::find(m_partners.begin(), m_partners.end(),
+                                                      pCurrent) != m_partners.end());
+}
+
 void KIN_GraphicLink::mousePressEvent(QGraphicsSceneMouseEvent* pQEvent)
 {
     if (pQEvent->button() == Qt::LeftButton)
@@ -118,7 +126,7 @@ void KIN_GraphicLink::contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent)
     KIN_MainWindow* pMainWindow = KIN_AppContext::Get().pMainWindow;
     QGraphicsView* pQView =
         m_pFirst && m_pFirst->GetPeriod() ? m_pFirst->GetPeriod()->GetView() : nullptr;
-    if (KIN_SceneSelection::Get().pCurrentLink != this || !pQView || !pMainWindow)
+    if (!IsCurrentLink() || !pQView || !pMainWindow)
     {
         pQEvent->ignore();
         return;

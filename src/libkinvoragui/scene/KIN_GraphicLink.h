@@ -38,6 +38,8 @@ public:
 
     // Applies pen and z to this segment and its partners; style 0 empties the current link.
     void SetLinkStyle(int nStyle);
+    // True when this segment, or another segment of the same link, is the current link.
+    bool IsCurrentLink() const;
 
 protected:
     void contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent) override;

@@ -253,16 +253,29 @@ void KIN_GraphicPeriod::mousePressEvent(QGraphicsSceneMouseEvent* pQEvent)
 {
     if (pQEvent->button() == Qt::LeftButton)
     {
+        // Selecting scrolls the period into view, and the view replays the press as a move
+        // at once: that move must not drag, and the drag starts from where the mouse now is.
+        m_bSelecting = true;
         SelectPeriod();
-        m_pressScenePos = pQEvent->scenePos();
+        m_bSelecting = false;
+        m_pressScenePos = MouseScenePos(pQEvent);
         m_pressItemPos = pos();
     }
     KIN_SceneSelection::Get().bItemHandled = true;
 }
 
+QPointF KIN_GraphicPeriod::MouseScenePos(const QGraphicsSceneMouseEvent* pQEvent) const
+{
+    if (!m_pQView || pQEvent->widget() != m_pQView->viewport())
+        return pQEvent->scenePos();
+    return m_pQView->mapToScene(m_pQView->viewport()->mapFromGlobal(pQEvent->screenPos()));
+}
+
 void KIN_GraphicPeriod::mouseMoveEvent(QGraphicsSceneMouseEvent* pQEvent)
 {
     KIN_SceneSelection::Get().bItemHandled = true;
+    if (m_bSelecting)
+        return;
     const Qt::CursorShape shape = cursor().shape();
     if (shape != Qt::OpenHandCursor && shape != Qt::ClosedHandCursor)
         return;

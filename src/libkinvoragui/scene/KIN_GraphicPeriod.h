@@ -56,12 +56,15 @@ private:
     void CreatePoints();
     void ApplyLook(int nAlpha, int nBorderWidth);
     QRectF TextRect() const;
+    // Where the mouse of the event is now in the scene, after any scroll since it came.
+    QPointF MouseScenePos(const QGraphicsSceneMouseEvent* pQEvent) const;
 
     const KIN_DataPeriod* m_pPeriod;
     QGraphicsView* m_pQView;
     KIN_ItemListPeriod* m_pListEntry = nullptr;
     QPointF m_pressScenePos;
     QPointF m_pressItemPos;
+    bool m_bSelecting = false;
     QStringList m_titleLines;
     QRectF m_textRect;
     QPen m_textPen;

@@ -26,10 +26,10 @@
 
 namespace
 {
-template <class Item> void DeleteAll(std::vector<Item*>& items)
+template <class Item> void DeleteNewestFirst(std::vector<Item*>& items)
 {
-    for (Item* pItem : items)
-        delete pItem; // an item leaves its scene when it is destroyed
+    for (auto it = items.rbegin(); it != items.rend(); ++it)
+        delete *it; // an item leaves its scene when it is destroyed
     items.clear();
 }
 
@@ -61,14 +61,21 @@ KIN_ViewPeriods::~KIN_ViewPeriods()
 
 void KIN_ViewPeriods::RemoveItems()
 {
-    DeleteAll(m_periods);
-    KIN_GraphicConnection::ClearRegistry();
-    DeleteAll(m_links);
-    DeleteAll(m_images);
+    // Deselect while every item still exists; then nothing refers across items.
     KIN_SceneSelection& selection = KIN_SceneSelection::Get();
+    if (selection.pCurrentPeriod)
+        selection.pCurrentPeriod->DeselectPeriod();
     selection.pCurrentPeriod = nullptr;
     selection.pCurrentLink = nullptr;
     selection.pCurrentImage = nullptr;
+    KIN_GraphicConnection::ClearRegistry();
+    m_periodsById.clear();
+    // Newest first: the scene then drops each item from the end of its lists, which keeps
+    // a rebuild linear in the number of items.
+    DeleteNewestFirst(m_images);
+    DeleteNewestFirst(m_segments);
+    m_links.clear();
+    DeleteNewestFirst(m_periods);
 }
 
 void KIN_ViewPeriods::UpdateSceneRect()
@@ -90,7 +97,10 @@ void KIN_ViewPeriods::RebuildScene()
         return;
     m_periods.reserve(m_pContent->periods.size());
     for (const KIN_DataPeriod& period : m_pContent->periods)
+    {
         m_periods.push_back(new KIN_GraphicPeriod(m_pScene, this, &period));
+        m_periodsById.emplace(period.id, m_periods.back());
+    }
     CreateLinks();
     m_images.reserve(m_pContent->images.size());
     for (const KIN_DataImage& image : m_pContent->images)
@@ -103,10 +113,8 @@ void KIN_ViewPeriods::RebuildScene()
 
 KIN_GraphicPeriod* KIN_ViewPeriods::FindPeriod(int nId) const
 {
-    for (KIN_GraphicPeriod* pPeriod : m_periods)
-        if (pPeriod->GetRecord().id == nId)
-            return pPeriod;
-    return nullptr;
+    const auto found = m_periodsById.find(nId);
+    return found == m_periodsById.end() ? nullptr : found->second;
 }
 
 KIN_GraphicLink* KIN_ViewPeriods::AddSegment(KIN_GraphicConnection* pFirst,
@@ -116,6 +124,7 @@ KIN_GraphicLink* KIN_ViewPeriods::AddSegment(KIN_GraphicConnection* pFirst,
     auto* pSegment = new KIN_GraphicLink(pFirst, pSecond, link);
     pSegment->setLine(line);
     m_pScene->addItem(pSegment);
+    m_segments.push_back(pSegment);
     pSegment->SetLinkStyle(KIN_GraphicLink::Normal);
     pFirst->GetPeriod()->AddLink(pSegment);
     pSecond->GetPeriod()->AddLink(pSegment);
@@ -183,23 +192,35 @@ void KIN_ViewPeriods::CreateLinks()
     m_links.insert(m_links.end(), legs.begin(), legs.end());
 }
 
-void KIN_ViewPeriods::RenderToImage(QImage& image)
+QRectF KIN_ViewPeriods::ExportRect() const
+{
+    const QRectF area = m_pScene ? m_pScene->sceneRect() : QRectF();
+    return QRectF(area.x() - 200, area.y() - 50, std::floor(area.width()) + 202,
+                  std::floor(area.height()) + 100);
+}
+
+void KIN_ViewPeriods::RenderScene(QPainter& painter, const QRectF& target)
 {
     if (!m_pScene)
         return;
     const QRectF saved = m_pScene->sceneRect();
-    const QRectF enlarged(saved.x() - 200, saved.y() - 50, std::floor(saved.width()) + 202,
-                          std::floor(saved.height()) + 100);
     const QSignalBlocker blocker(m_pScene); // the ruler need not follow a temporary rectangle
-    m_pScene->setSceneRect(enlarged);
-    image = QImage(static_cast<int>(enlarged.width()), static_cast<int>(enlarged.height()),
+    m_pScene->setSceneRect(ExportRect());
+    painter.fillRect(target, Qt::white);
+    m_pScene->render(&painter, target, QRectF(), Qt::KeepAspectRatio);
+    m_pScene->setSceneRect(saved);
+}
+
+void KIN_ViewPeriods::RenderToImage(QImage& image)
+{
+    if (!m_pScene)
+        return;
+    const QRectF area = ExportRect();
+    image = QImage(static_cast<int>(area.width()), static_cast<int>(area.height()),
                    QImage::Format_ARGB32);
     image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        m_pScene->render(&painter, QRectF(), QRectF(), Qt::KeepAspectRatio);
-    }
-    m_pScene->setSceneRect(saved);
+    QPainter painter(&image);
+    RenderScene(painter, QRectF());
 }
 
 void KIN_ViewPeriods::ScaleView(double sx, double sy)

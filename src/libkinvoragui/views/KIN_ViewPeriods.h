@@ -5,6 +5,7 @@
 
 #include <QGraphicsView>
 
+#include <unordered_map>
 #include <vector>
 
 class KIN_GraphicBorder;
@@ -17,6 +18,7 @@ class KIN_ScenePeriods;
 struct KIN_DataDiagram;
 struct KIN_DataLink;
 class QImage;
+class QPainter;
 
 // The scrolling, zooming view of the diagram. It owns the scene and rebuilds every item
 // from the document on request, and tells the main window whenever what it shows moves.
@@ -32,6 +34,10 @@ public:
     void UpdateSceneRect();
     // Draws the whole scene at scale 1 with room for the date labels, on opaque white.
     void RenderToImage(QImage& image);
+    // The scene rectangle with room for the date labels: what an export shows.
+    QRectF ExportRect() const;
+    // Draws ExportRect() into the target on opaque white (images and PDF pages).
+    void RenderScene(QPainter& painter, const QRectF& target);
     void ScaleView(double sx, double sy);
     void NotifyScrolled();
     // Deletes every item; nothing is current afterwards.
@@ -68,6 +74,10 @@ private:
     KIN_ScenePeriods* m_pScene;
     KIN_GraphicBorder* m_pBorder;
     std::vector<KIN_GraphicPeriod*> m_periods;
+    // The first period item of each id, for drawing the links.
+    std::unordered_map<int, KIN_GraphicPeriod*> m_periodsById;
+    // Every link segment, in creation order.
+    std::vector<KIN_GraphicLink*> m_segments;
     std::vector<KIN_GraphicLink*> m_links;
     std::vector<KIN_GraphicImage*> m_images;
 };

@@ -24,6 +24,9 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <algorithm>
+#include <limits>
+
 namespace
 {
 QString Text(KIN_Text text)
@@ -40,6 +43,14 @@ QString FreeRescueName(const QString& path)
     for (int n = 2; QFileInfo::exists(candidate); ++n)
         candidate = base + QLatin1Char('-') + QString::number(n);
     return candidate;
+}
+
+// Columns as scene x (100 units a column), within 32 bits: a typed column can be any int.
+std::int32_t ColumnsToSceneX(std::int32_t nColumns, std::int32_t nOffset)
+{
+    const std::int64_t x = static_cast<std::int64_t>(nColumns) * 100 + nOffset;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        x, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 } // namespace
 
@@ -87,8 +98,8 @@ void KIN_MainWindow::SlotMenu_EditShift_triggered(bool)
     std::int32_t nShift = 0;
     if (!m_pDlgShift->Run(nFrom, nTo, nShift) || nShift == 0)
         return;
-    m_pDocumentPlain->ShiftColumns(nFrom, nTo, nShift, nFrom * 100 + 5, nTo * 100 + 5,
-                                   nShift * 100);
+    m_pDocumentPlain->ShiftColumns(nFrom, nTo, nShift, ColumnsToSceneX(nFrom, 5),
+                                   ColumnsToSceneX(nTo, 5), ColumnsToSceneX(nShift, 0));
     RefreshAll();
 }
 
@@ -239,8 +250,9 @@ void KIN_MainWindow::SlotMenu_FileExport_triggered(bool)
 
 void KIN_MainWindow::ShowWarning(KIN_Text text, const QString& argument)
 {
-    auto* pQBox = new KIT_QT_MessageBox(QMessageBox::Warning, Text(KIN_Text::WarningTitle),
-                                        Text(text).arg(argument), QMessageBox::Ok, this);
+    const QString message = argument.isEmpty() ? Text(text) : Text(text).arg(argument);
+    auto* pQBox = new KIT_QT_MessageBox(QMessageBox::Warning, Text(KIN_Text::WarningTitle), message,
+                                        QMessageBox::Ok, this);
     pQBox->setAttribute(Qt::WA_DeleteOnClose);
     pQBox->open();
 }
@@ -253,7 +265,8 @@ void KIN_MainWindow::KeepUnreadableAutosave(const std::string& path)
     const QString rescue = FreeRescueName(source);
     if (QFile::rename(source, rescue) || QFile::copy(source, rescue))
     {
-        ShowWarning(KIN_Text::WarningAutosaveKept, QDir::current().absoluteFilePath(rescue));
+        ShowWarning(KIN_Text::WarningAutosaveKept,
+                    QDir::cleanPath(QDir::current().absoluteFilePath(rescue)));
         return;
     }
     m_bAutosaveSuspended = true;

@@ -101,17 +101,18 @@ TEST_F(DiagramFileTest, WritesEachRecordOnItsLine)
     image.scale = 4.0 / 3.0;
     image.file.clear();
     document->AddImage(image);
-    EXPECT_EQ(Saved(),
-              "<kinvora>\n"
-              "\t<E b=\"0\" e=\"40\" w=\"10\" />\n"
-              "\t<P b=\"1900\" e=\"1950\" w=\"2\" s=\"0\" i=\"1\" t=\"A__comma__B\" d=\"\" "
-              "cp=\"-1\" cb=\"-1\" ct=\"-1\" />\n"
-              "\t<P b=\"-100000000000\" e=\"-5000\" w=\"4\" s=\"3\" i=\"2\" t=\"old\" d=\"d\" "
-              "cp=\"1\" cb=\"18\" ct=\"0\" />\n"
-              "\t<L i1=\"1\" i2=\"2\" p1=\"0\" p2=\"3\" />\n"
-              "\t<I x=\"205\" y=\"40\" s=\"0.5\" f=\"C__tag58____tag92__pics__tag92__a__tag46__png\" />\n"
-              "\t<I x=\"205\" y=\"40\" s=\"1.33333\" f=\"\" />\n"
-              "</kinvora>\n");
+    EXPECT_EQ(
+        Saved(),
+        "<kinvora>\n"
+        "\t<E b=\"0\" e=\"40\" w=\"10\" />\n"
+        "\t<P b=\"1900\" e=\"1950\" w=\"2\" s=\"0\" i=\"1\" t=\"A__comma__B\" d=\"\" "
+        "cp=\"-1\" cb=\"-1\" ct=\"-1\" />\n"
+        "\t<P b=\"-100000000000\" e=\"-5000\" w=\"4\" s=\"3\" i=\"2\" t=\"old\" d=\"d\" "
+        "cp=\"1\" cb=\"18\" ct=\"0\" />\n"
+        "\t<L i1=\"1\" i2=\"2\" p1=\"0\" p2=\"3\" />\n"
+        "\t<I x=\"205\" y=\"40\" s=\"0.5\" f=\"C__tag58____tag92__pics__tag92__a__tag46__png\" />\n"
+        "\t<I x=\"205\" y=\"40\" s=\"1.33333\" f=\"\" />\n"
+        "</kinvora>\n");
     EXPECT_EQ(Data().periods[0].title, "A;B"); // saving escapes copies
 }
 
@@ -196,9 +197,9 @@ TEST_F(DiagramFileTest, SuccessfulLoadReplacesAllAndClamps)
 {
     document->AddPeriod(Period("before"));
     document->AddLink(KIN_DataLink{1, 1, 0, 0});
-    const std::string path = Write(
-        "clamp.xml", "<kinvora><E b=\"45\" e=\"10\" w=\"5\"/><P b=\"abc\" e=\"12x\" w=\"0\" "
-                     "s=\"-4\" i=\"3\" t=\"\" d=\"\" cp=\"x\" cb=\"1\" ct=\"2\"/></kinvora>");
+    const std::string path =
+        Write("clamp.xml", "<kinvora><E b=\"45\" e=\"10\" w=\"5\"/><P b=\"abc\" e=\"12x\" w=\"0\" "
+                           "s=\"-4\" i=\"3\" t=\"\" d=\"\" cp=\"x\" cb=\"1\" ct=\"2\"/></kinvora>");
     ASSERT_TRUE(document->Load(path));
     EXPECT_EQ(Data().begin, 39);
     EXPECT_EQ(Data().end, 40);

@@ -65,9 +65,12 @@ TEST(EscapeTableTest, EscapesPunctuationAndHighBytes)
 
 TEST(EscapeTableTest, ControlBytesGetTokens)
 {
-    EXPECT_EQ(Escaped("a\rb\x01" "c"), "a__tag13__b__tag1__c");
+    EXPECT_EQ(Escaped("a\rb\x01"
+                      "c"),
+              "a__tag13__b__tag1__c");
     EXPECT_EQ(Escaped(std::string("x\0y", 3)), "x__tag0__y");
-    EXPECT_EQ(Unescaped("a__tag13__b__tag1__c"), "a\rb\x01" "c");
+    EXPECT_EQ(Unescaped("a__tag13__b__tag1__c"), "a\rb\x01"
+                                                 "c");
 }
 
 TEST(EscapeTableTest, UnescapesEveryToken)
@@ -98,8 +101,8 @@ TEST(EscapeTableTest, EveryByteReadsBack)
 TEST(EscapeTableTest, OnePassGivesWhatTheRowsInOrderGive)
 {
     // Texts made of token pieces, so that tokens touch and overlap ("__tab__endl__").
-    const std::vector<std::string> pieces = {"_", "__", "tab", "endl", "tag", "3", "4", "33",
-                                             "1", "0", "quot", "x", "\n", ";", "\t", "\xE9"};
+    const std::vector<std::string> pieces = {"_", "__", "tab",  "endl", "tag", "3", "4",  "33",
+                                             "1", "0",  "quot", "x",    "\n",  ";", "\t", "\xE9"};
     std::mt19937 random(12345);
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> length(0, 12);

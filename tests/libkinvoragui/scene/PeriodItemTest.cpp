@@ -177,3 +177,50 @@ TEST_F(PeriodItem, DraggingPastColumnZeroClampsToIt)
     DragBy(ViewportPoint(pPeriod), -250);
     EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 0);
 }
+
+// Selecting a period scrolls it into view, and the view then replays the press as a mouse
+// move: the period must stay where it is, under the mouse.
+TEST_F(PeriodItem, AClickThatScrollsThePeriodIntoViewLeavesItInPlace)
+{
+    window.GetDocument()->SetLimits(18, 38, 30, false);
+    KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 10, 2));
+    KIN_ViewPeriods* pView = window.GetView();
+    pView->ensureVisible(QRectF(0, 9400, 10, 10), 0, 0);
+    pView->horizontalScrollBar()->setValue(pView->horizontalScrollBar()->minimum());
+    const int nRight = pView->viewport()->width() - 8;
+    const QPoint at(nRight, ViewportPoint(pPeriod).y());
+    ASSERT_LT(pView->mapToScene(at).x(), 1100); // the period is cut by the right edge
+    ASSERT_GT(pView->mapToScene(at).x(), 1005);
+
+    QWidget* pQViewport = pView->viewport();
+    QTest::mousePress(pQViewport, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(KIN_SceneSelection::Get().pCurrentPeriod, pPeriod);
+    EXPECT_EQ(pPeriod->pos(), QPointF(1005, 9502));
+    EXPECT_GT(pView->horizontalScrollBar()->value(), pView->horizontalScrollBar()->minimum());
+    // The mouse has not moved: a small move from there is no drag.
+    const QPoint moved = at + QPoint(5, 0);
+    QMouseEvent move(QEvent::MouseMove, moved, pQViewport->mapToGlobal(moved), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pQViewport, &move);
+    EXPECT_EQ(pPeriod->pos(), QPointF(1005, 9502));
+    QTest::mouseRelease(pQViewport, Qt::LeftButton, Qt::NoModifier, moved);
+    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 10);
+
+    // A real drag from there still moves it by whole columns.
+    DragBy(ViewportPoint(window.GetView()->GetPeriods()[0]), -149);
+    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 9);
+}
+
+TEST_F(PeriodItem, AClickThatScrollsDownLeavesThePeriodInPlace)
+{
+    KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2));
+    KIN_ViewPeriods* pView = window.GetView();
+    pView->ensureVisible(QRectF(300, 9000, 10, 10), 0, 0);
+    pView->ensureVisible(QRectF(300, 9530, 10, 10), 0, 0); // only the top of the period shows
+    const QPoint at = ViewportPoint(pPeriod, QPointF(20, 20));
+    ASSERT_TRUE(pView->viewport()->rect().contains(at));
+    QTest::mouseClick(pView->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(KIN_SceneSelection::Get().pCurrentPeriod, pPeriod);
+    EXPECT_EQ(pPeriod->pos(), QPointF(305, 9502));
+    EXPECT_EQ(pPeriod->cursor().shape(), Qt::OpenHandCursor);
+}

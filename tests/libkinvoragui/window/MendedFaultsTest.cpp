@@ -1,0 +1,322 @@
+// Start-up with an unreadable autosave, failed file commands, atomic autosaves and exports.
+#include "KIN_TestMenus.h"
+#include "KIN_WindowDriver.h"
+#include "KIT_QtText.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <cstdio>
+
+namespace
+{
+const char* const g_pEmptyDiagram = "<kinvora>\n\t<E b=\"0\" e=\"40\" w=\"10\" />\n</kinvora>\n";
+const char* const g_pBroken = "<kinvora>\n\t<E b=\"18\" e=\"38\" w=\"12\" />\n\t<P b=\"19";
+const char* const g_pWriterVariable = "KINVORA_TEST_AUTOSAVE_WRITER";
+constexpr std::size_t g_nWriterPeriods = 4000;
+
+QStringList RescuedCopies()
+{
+    return QDir::current().entryList({S("autosave.xml.unreadable-*")}, QDir::Files, QDir::Name);
+}
+
+QList<QMessageBox*> Warnings(const QWidget& window)
+{
+    QList<QMessageBox*> boxes;
+    for (QMessageBox* pQBox : window.findChildren<QMessageBox*>())
+        if (pQBox->icon() == QMessageBox::Warning && pQBox->isVisible())
+            boxes << pQBox;
+    return boxes;
+}
+
+class FailedFileCommands : public KIN_WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.GetDocument()->SetLimits(18, 38, 12, false);
+        window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada"));
+        window.RefreshAll();
+        m_saved = KIT_ToBytes(folder.Path(S("family.xml")));
+        window.SaveFile(m_saved);
+        ASSERT_EQ(window.windowTitle(), S("Kinvora IHM - \"family.xml\""));
+        ASSERT_TRUE(Warnings(window).isEmpty());
+    }
+
+    // The window as the failed command must leave it: same document, views, file and title.
+    void ExpectUnchanged(const KIN_GraphicPeriod* pItemBefore) const
+    {
+        EXPECT_EQ(window.GetCurrentFile(), m_saved);
+        EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \"family.xml\""));
+        ASSERT_EQ(Content().periods.size(), 1u);
+        EXPECT_EQ(Content().periods[0].title, "Ada");
+        EXPECT_EQ(Content().begin, 18);
+        EXPECT_EQ(Content().end, 38);
+        EXPECT_EQ(Content().width, 12);
+        EXPECT_EQ(ItemOf(1), pItemBefore);
+    }
+
+    // One warning box, open without blocking, whose text names the file.
+    void ExpectWarningNaming(const QString& path) const
+    {
+        const QList<QMessageBox*> boxes = Warnings(window);
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_EQ(boxes[0]->windowTitle(), S("Warning"));
+        EXPECT_TRUE(boxes[0]->text().contains(path)) << boxes[0]->text().toStdString();
+        boxes[0]->accept();
+        QApplication::processEvents();
+        EXPECT_TRUE(Warnings(window).isEmpty());
+    }
+
+    std::string m_saved;
+};
+} // namespace
+
+TEST(UnreadableAutosave, IsMovedAsideReportedAndReplacedByTheEmptyDiagram)
+{
+    KIN_TestFolder folder;
+    ASSERT_TRUE(folder.Write(S("autosave.xml"), g_pBroken));
+    KIN_MainWindow window;
+    const QStringList copies = RescuedCopies();
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_TRUE(QRegularExpression(S("^autosave\\.xml\\.unreadable-\\d{8}-\\d{6}$"))
+                    .match(copies[0])
+                    .hasMatch())
+        << copies[0].toStdString();
+    EXPECT_EQ(folder.Read(copies[0]), g_pBroken);
+    EXPECT_EQ(folder.Read(S("autosave.xml")), g_pEmptyDiagram);
+    EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \".\""));
+    EXPECT_TRUE(window.GetView()->GetPeriods().empty());
+
+    const QList<QMessageBox*> boxes = Warnings(window);
+    ASSERT_EQ(boxes.size(), 1);
+    const QString where = QFileInfo(folder.Path(copies[0])).absoluteFilePath();
+    EXPECT_TRUE(boxes[0]->text().contains(where)) << boxes[0]->text().toStdString();
+    EXPECT_FALSE(boxes[0]->text().contains(S("/./")));
+    EXPECT_NE(boxes[0]->windowModality(), Qt::ApplicationModal);
+}
+
+TEST(UnreadableAutosave, NeverOverwritesAnEarlierCopy)
+{
+    KIN_TestFolder folder;
+    // Earlier copies under every name this start could take in the next seconds.
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList earlier;
+    for (int nSecond = 0; nSecond < 3; ++nSecond)
+    {
+        const QString name =
+            S("autosave.xml.unreadable-") + now.addSecs(nSecond).toString(S("yyyyMMdd-HHmmss"));
+        earlier << name << name + S("-2");
+    }
+    for (const QString& name : earlier)
+        ASSERT_TRUE(folder.Write(name, "earlier copy " + name.toStdString()));
+    ASSERT_TRUE(folder.Write(S("autosave.xml"), "not a diagram"));
+    KIN_MainWindow window;
+
+    QStringList added = RescuedCopies();
+    for (const QString& name : earlier)
+    {
+        EXPECT_EQ(folder.Read(name), "earlier copy " + name.toStdString());
+        added.removeOne(name);
+    }
+    ASSERT_EQ(added.size(), 1);
+    EXPECT_TRUE(added[0].endsWith(S("-3"))) << added[0].toStdString();
+    EXPECT_EQ(folder.Read(added[0]), "not a diagram");
+    ASSERT_EQ(Warnings(window).size(), 1);
+    EXPECT_TRUE(Warnings(window)[0]->text().contains(added[0]));
+}
+
+TEST(UnreadableAutosave, AMissingOrValidAutosaveIsLeftWhereItIs)
+{
+    {
+        KIN_TestFolder folder;
+        KIN_MainWindow window;
+        EXPECT_TRUE(RescuedCopies().isEmpty());
+        EXPECT_TRUE(Warnings(window).isEmpty());
+    }
+    KIN_TestFolder folder;
+    ASSERT_TRUE(folder.Write(S("autosave.xml"), g_pEmptyDiagram));
+    KIN_MainWindow window;
+    EXPECT_TRUE(RescuedCopies().isEmpty());
+    EXPECT_TRUE(Warnings(window).isEmpty());
+    EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \"autosave.xml\""));
+}
+
+TEST_F(FailedFileCommands, SaveNamesTheFileAndKeepsTheCurrentOne)
+{
+    const KIN_GraphicPeriod* pItem = ItemOf(1);
+    const QString target = folder.Path(S("missing/other.xml"));
+    window.SaveFile(KIT_ToBytes(target));
+    ExpectUnchanged(pItem);
+    ExpectWarningNaming(target);
+    EXPECT_FALSE(QFile::exists(target));
+
+    KIN_FileDialogAnswer answer(target);
+    QAction* pQSave = KIN_FindMenuAction(window, S("&File/&Save"));
+    pQSave->trigger();
+    ASSERT_TRUE(answer.Seen());
+    ExpectUnchanged(pItem);
+    ExpectWarningNaming(target);
+}
+
+TEST_F(FailedFileCommands, LoadAfterStartUpNamesTheFileAndChangesNothing)
+{
+    const KIN_GraphicPeriod* pItem = ItemOf(1);
+    MarkAutosave();
+    const QString missing = folder.Path(S("missing.xml"));
+    window.LoadFile(KIT_ToBytes(missing));
+    ExpectUnchanged(pItem);
+    ExpectWarningNaming(missing);
+
+    ASSERT_TRUE(folder.Write(S("broken.xml"), g_pBroken));
+    const QString broken = folder.Path(S("broken.xml"));
+    KIN_FileDialogAnswer answer(broken);
+    KIN_FindMenuAction(window, S("&File/&Load"))->trigger();
+    ASSERT_TRUE(answer.Seen());
+    ExpectUnchanged(pItem);
+    ExpectWarningNaming(broken);
+    EXPECT_EQ(Autosave(), Marker);
+    EXPECT_EQ(folder.Read(S("broken.xml")), g_pBroken); // never moved aside after start-up
+    EXPECT_TRUE(RescuedCopies().isEmpty());
+}
+
+TEST_F(FailedFileCommands, ExportNamesTheFile)
+{
+    const KIN_GraphicPeriod* pItem = ItemOf(1);
+    const QString target = folder.Path(S("missing/picture.png"));
+    KIN_FileDialogAnswer answer(target);
+    KIN_FindMenuAction(window, S("&File/Export &image"))->trigger();
+    ASSERT_TRUE(answer.Seen());
+    ExpectUnchanged(pItem);
+    ExpectWarningNaming(target);
+}
+
+TEST(ExportImage, IsOpaqueWhiteWhereNothingIsDrawn)
+{
+    KIN_TestFolder folder;
+    KIN_MainWindow window;
+    const QString target = folder.Path(S("empty.png"));
+    {
+        KIN_FileDialogAnswer answer(target);
+        window.SlotMenu_FileExport_triggered(false);
+        ASSERT_TRUE(answer.Seen());
+    }
+    QImage exported;
+    ASSERT_TRUE(exported.load(target, "PNG"));
+    ASSERT_FALSE(exported.isNull());
+    exported = exported.convertToFormat(QImage::Format_ARGB32);
+    int nTransparent = 0;
+    for (int y = 0; y < exported.height(); ++y)
+        for (int x = 0; x < exported.width(); ++x)
+            nTransparent += qAlpha(exported.pixel(x, y)) != 255;
+    EXPECT_EQ(nTransparent, 0);
+    // Left of the frame, above the first label: background only.
+    EXPECT_EQ(exported.pixel(2, 2), qRgba(255, 255, 255, 255));
+    EXPECT_EQ(exported.pixel(exported.width() - 1, exported.height() - 1),
+              qRgba(255, 255, 255, 255));
+}
+
+TEST(ExportImage, IsTheSameAtEveryZoomAndScrollPosition)
+{
+    KIN_TestFolder folder;
+    KIN_MainWindow window;
+    window.resize(900, 700);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    KIN_IDataFile* pDocument = window.GetDocument();
+    pDocument->SetLimits(18, 38, 12, false);
+    pDocument->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada\nLovelace"));
+    pDocument->AddPeriod(KIN_MakePeriod(1960, 1999, 4, 3, "Bo"));
+    pDocument->AddLink(KIN_DataLink{1, 2, 1, 0});
+    window.RefreshAll();
+    const auto exportTo = [&](const char* pName)
+    {
+        KIN_FileDialogAnswer answer(folder.Path(S(pName)));
+        window.SlotMenu_FileExport_triggered(false);
+        EXPECT_TRUE(answer.Seen());
+        QImage image;
+        EXPECT_TRUE(image.load(folder.Path(S(pName)), "PNG"));
+        return image;
+    };
+    const QImage atOne = exportTo("one.png");
+    window.SlotMenu_ZoomIn_triggered(false);
+    window.SlotMenu_ZoomIn_triggered(false);
+    ASSERT_EQ(window.GetZoomFactor(), 4.0);
+    window.GetView()->centerOn(900, 9700);
+    const QImage atFour = exportTo("four.png");
+    ASSERT_FALSE(atOne.isNull());
+    EXPECT_EQ(atFour.size(), atOne.size());
+    EXPECT_TRUE(atFour == atOne);
+    EXPECT_EQ(folder.Read(S("four.png")), folder.Read(S("one.png")));
+    for (int n = 0; n < 7; ++n)
+        window.SlotMenu_ZoomOut_triggered(false);
+    ASSERT_EQ(window.GetZoomFactor(), 0.03125);
+    EXPECT_TRUE(exportTo("tiny.png") == atOne);
+}
+
+// Run as a child process by AtomicAutosave: autosaves a large diagram again and again
+// until it is killed.
+TEST(AutosaveWriter, SavesUntilKilled)
+{
+    const QByteArray folder = qgetenv(g_pWriterVariable);
+    if (folder.isEmpty())
+        GTEST_SKIP() << "runs only as the child of AtomicAutosave";
+    ASSERT_TRUE(QDir::setCurrent(QString::fromLocal8Bit(folder)));
+    KIN_MainWindow window;
+    KIN_IDataFile* pDocument = window.GetDocument();
+    while (pDocument->GetData()->periods.size() < g_nWriterPeriods)
+        pDocument->AddPeriod(KIN_MakePeriod(1900, 1950, 3, 2,
+                                            "A title long enough to make the file large; "
+                                            "with \"quotes\" & <signs> to escape"));
+    std::puts("saving");
+    std::fflush(stdout);
+    QElapsedTimer clock;
+    clock.start();
+    while (!clock.hasExpired(60000))
+        window.AutoSave();
+}
+
+TEST(AtomicAutosave, KillingTheProgramWhileItSavesLeavesAReadableAutosave)
+{
+    KIN_TestFolder folder;
+    ASSERT_TRUE(QDir(folder.Path(QString())).mkpath(S("tmp")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(S(g_pWriterVariable), folder.Path(QString()));
+    environment.insert(S("QT_QPA_PLATFORM"), S("offscreen"));
+    environment.insert(S("TMPDIR"), folder.Path(S("tmp"))); // the child's own working folder
+    for (int nRound = 0; nRound < 6; ++nRound)
+    {
+        QProcess writer;
+        writer.setProcessEnvironment(environment);
+        writer.start(QCoreApplication::applicationFilePath(),
+                     {S("--gtest_filter=AutosaveWriter.SavesUntilKilled")});
+        ASSERT_TRUE(writer.waitForStarted(10000));
+        QByteArray output;
+        while (!output.contains("saving") && writer.waitForReadyRead(20000))
+            output += writer.readAllStandardOutput();
+        ASSERT_TRUE(output.contains("saving")) << output.toStdString();
+        QThread::msleep(QRandomGenerator::global()->bounded(5u, 60u));
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished(10000));
+
+        const sp<KIN_IDataFile> check = CreateDataFile();
+        ASSERT_TRUE(check->Load("./autosave.xml")) << "round " << nRound;
+        const std::size_t nPeriods = check->GetData()->periods.size();
+        EXPECT_TRUE(nPeriods == 0 || nPeriods == g_nWriterPeriods) << nPeriods;
+    }
+    // Every round after the first started from the previous round's autosave.
+    KIN_MainWindow window;
+    EXPECT_EQ(window.GetDocument()->GetData()->periods.size(), g_nWriterPeriods);
+    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].title,
+              "A title long enough to make the file large; with \"quotes\" & <signs> to escape");
+}

@@ -1,0 +1,124 @@
+#include "KIN_ExportTool.h"
+#include "KIN_IDataFile.h"
+#include "KIN_MainWindow.h"
+#include "KIN_TestFolder.h"
+#include "KIN_ViewPeriods.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace
+{
+const char* const g_pDiagram =
+    "<kinvora>\n\t<E b=\"18\" e=\"38\" w=\"10\" />\n"
+    "\t<P b=\"1900\" e=\"1950\" w=\"2\" s=\"1\" i=\"1\" t=\"Ada\" d=\"\" cp=\"5\" cb=\"6\" ct=\"7\" />\n"
+    "\t<P b=\"1920\" e=\"1990\" w=\"3\" s=\"4\" i=\"2\" t=\"Alan\" d=\"\" cp=\"-1\" cb=\"-1\" ct=\"-1\" />\n"
+    "\t<L i1=\"1\" i2=\"2\" p1=\"1\" p2=\"0\" />\n"
+    "\t<I x=\"50\" y=\"9000\" s=\"0.5\" f=\"pic__tag46__png\" />\n"
+    "</kinvora>\n";
+
+struct ToolRun
+{
+    int nExitCode;
+    QString errorText;
+    QString outputText;
+};
+
+ToolRun RunTool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KINVORA_EXPORT_TOOL), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
+            QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+class ExportTool : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QImage picture(40, 20, QImage::Format_ARGB32);
+        picture.fill(Qt::magenta);
+        ASSERT_TRUE(picture.save(folder.Path(QStringLiteral("pic.png"))));
+        ASSERT_TRUE(folder.Write(QStringLiteral("diagram.xml"), g_pDiagram));
+    }
+
+    KIN_TestFolder folder;
+};
+} // namespace
+
+TEST_F(ExportTool, PngIsWhatTheProgramExports)
+{
+    std::ostringstream errors;
+    ASSERT_EQ(KIN_ExportTool::Run("diagram.xml", "tool.png", errors), KIN_ExportTool::Success)
+        << errors.str();
+
+    ASSERT_TRUE(QFile::copy(QStringLiteral("diagram.xml"), QStringLiteral("autosave.xml")));
+    KIN_MainWindow window;
+    QImage exported;
+    window.GetView()->RenderToImage(exported);
+    ASSERT_TRUE(exported.save(QStringLiteral("program.png"), "PNG"));
+    EXPECT_EQ(folder.Read(QStringLiteral("tool.png")), folder.Read(QStringLiteral("program.png")));
+
+    const QImage image(QStringLiteral("tool.png"));
+    EXPECT_EQ(image.size(), QSize(1202, 10100));
+    EXPECT_EQ(image.pixel(200 + 50 + 5, 50 + 9000 + 5), QColor(Qt::magenta).rgb());
+}
+
+TEST_F(ExportTool, PdfAndNormalisedXml)
+{
+    std::ostringstream errors;
+    ASSERT_EQ(KIN_ExportTool::Run("diagram.xml", "out.pdf", errors), KIN_ExportTool::Success);
+    EXPECT_EQ(folder.Read(QStringLiteral("out.pdf")).rfind("%PDF", 0), 0u);
+    ASSERT_TRUE(folder.Write(QStringLiteral("odd.xml"),
+                             "<other><E b=\"-3\" e=\"99\" w=\"2\" /><P b=\"2300\" e=\"100\" "
+                             "w=\"0\" s=\"-4\" i=\"1\" t=\"x\" d=\"\" cp=\"1\" cb=\"1\" ct=\"1\" "
+                             "/></other>"));
+    ASSERT_EQ(KIN_ExportTool::Run("odd.xml", "out.xml", errors), KIN_ExportTool::Success);
+    EXPECT_EQ(folder.Read(QStringLiteral("out.xml")),
+              "<kinvora>\n\t<E b=\"0\" e=\"40\" w=\"10\" />\n\t<P b=\"2199\" e=\"2200\" w=\"2\" "
+              "s=\"0\" i=\"1\" t=\"x\" d=\"\" cp=\"1\" cb=\"1\" ct=\"1\" />\n</kinvora>\n");
+}
+
+TEST_F(ExportTool, ExitCodesAndMessages)
+{
+    const ToolRun help = RunTool({QStringLiteral("--help")});
+    EXPECT_EQ(help.nExitCode, 0);
+    EXPECT_TRUE(help.outputText.startsWith(QStringLiteral("usage: kinvora-export")));
+
+    EXPECT_EQ(RunTool({}).nExitCode, 2);
+    const ToolRun unknown =
+        RunTool({folder.Path(QStringLiteral("diagram.xml")), folder.Path(QStringLiteral("a.gif"))});
+    EXPECT_EQ(unknown.nExitCode, 2);
+    EXPECT_TRUE(unknown.errorText.startsWith(QStringLiteral("usage:")));
+    EXPECT_FALSE(QFile::exists(folder.Path(QStringLiteral("a.gif"))));
+
+    ASSERT_TRUE(folder.Write(QStringLiteral("broken.xml"), "<kinvora>\n<E b=\"1\"\n</kinvora>"));
+    ASSERT_TRUE(folder.Write(QStringLiteral("keep.png"), "previous"));
+    const ToolRun broken = RunTool(
+        {folder.Path(QStringLiteral("broken.xml")), folder.Path(QStringLiteral("keep.png"))});
+    EXPECT_EQ(broken.nExitCode, 1);
+    EXPECT_EQ(broken.errorText.count(QLatin1Char('\n')), 1);
+    EXPECT_TRUE(broken.errorText.contains(QStringLiteral("broken.xml")));
+    EXPECT_TRUE(broken.errorText.contains(QStringLiteral(": 102 "))) << broken.errorText.toStdString();
+    EXPECT_EQ(folder.Read(QStringLiteral("keep.png")), "previous");
+
+    const ToolRun fine = RunTool(
+        {folder.Path(QStringLiteral("diagram.xml")), folder.Path(QStringLiteral("fine.png"))});
+    EXPECT_EQ(fine.nExitCode, 0) << fine.errorText.toStdString();
+    EXPECT_FALSE(QImage(folder.Path(QStringLiteral("fine.png"))).isNull());
+}
+
+TEST_F(ExportTool, OutputThatCannotBeWrittenFails)
+{
+    std::ostringstream errors;
+    EXPECT_EQ(KIN_ExportTool::Run("diagram.xml", "missing-folder/out.png", errors),
+              KIN_ExportTool::Failure);
+    EXPECT_NE(errors.str().find("cannot write"), std::string::npos);
+}

@@ -40,8 +40,8 @@ void FillDocument(KIN_IDataFile& document, int nPeriods)
              << "ct=\"-1\" />\n";
     }
     for (int n = 1; n < nPeriods; ++n)
-        file << "\t<L i1=\"" << n << "\" i2=\"" << n + 1 << "\" p1=\"" << random() % 5
-             << "\" p2=\"" << random() % 5 << "\" />\n";
+        file << "\t<L i1=\"" << n << "\" i2=\"" << n + 1 << "\" p1=\"" << random() % 5 << "\" p2=\""
+             << random() % 5 << "\" />\n";
     for (int n = 0; n < g_nImages; ++n)
         file << "\t<I x=\"" << 100 * (n % 100) << "\" y=\"" << 50 * n
              << "\" s=\"0.5\" f=\"picture__tag46__png\" />\n";

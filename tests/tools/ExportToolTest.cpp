@@ -14,13 +14,14 @@
 
 namespace
 {
-const char* const g_pDiagram =
-    "<kinvora>\n\t<E b=\"18\" e=\"38\" w=\"10\" />\n"
-    "\t<P b=\"1900\" e=\"1950\" w=\"2\" s=\"1\" i=\"1\" t=\"Ada\" d=\"\" cp=\"5\" cb=\"6\" ct=\"7\" />\n"
-    "\t<P b=\"1920\" e=\"1990\" w=\"3\" s=\"4\" i=\"2\" t=\"Alan\" d=\"\" cp=\"-1\" cb=\"-1\" ct=\"-1\" />\n"
-    "\t<L i1=\"1\" i2=\"2\" p1=\"1\" p2=\"0\" />\n"
-    "\t<I x=\"50\" y=\"9000\" s=\"0.5\" f=\"pic__tag46__png\" />\n"
-    "</kinvora>\n";
+const char* const g_pDiagram = "<kinvora>\n\t<E b=\"18\" e=\"38\" w=\"10\" />\n"
+                               "\t<P b=\"1900\" e=\"1950\" w=\"2\" s=\"1\" i=\"1\" t=\"Ada\" "
+                               "d=\"\" cp=\"5\" cb=\"6\" ct=\"7\" />\n"
+                               "\t<P b=\"1920\" e=\"1990\" w=\"3\" s=\"4\" i=\"2\" t=\"Alan\" "
+                               "d=\"\" cp=\"-1\" cb=\"-1\" ct=\"-1\" />\n"
+                               "\t<L i1=\"1\" i2=\"2\" p1=\"1\" p2=\"0\" />\n"
+                               "\t<I x=\"50\" y=\"9000\" s=\"0.5\" f=\"pic__tag46__png\" />\n"
+                               "</kinvora>\n";
 
 struct ToolRun
 {
@@ -106,7 +107,8 @@ TEST_F(ExportTool, ExitCodesAndMessages)
     EXPECT_EQ(broken.nExitCode, 1);
     EXPECT_EQ(broken.errorText.count(QLatin1Char('\n')), 1);
     EXPECT_TRUE(broken.errorText.contains(QStringLiteral("broken.xml")));
-    EXPECT_TRUE(broken.errorText.contains(QStringLiteral(": 102 "))) << broken.errorText.toStdString();
+    EXPECT_TRUE(broken.errorText.contains(QStringLiteral(": 102 ")))
+        << broken.errorText.toStdString();
     EXPECT_EQ(folder.Read(QStringLiteral("keep.png")), "previous");
 
     const ToolRun fine = RunTool(

@@ -62,18 +62,20 @@ bool WritePdf(const KIN_IDataFile& document, const std::string& output)
 {
     KIN_ViewPeriods view(nullptr, document.GetData());
     view.RebuildScene();
-    return WriteAtomically(output, [&](QSaveFile& file) {
-        QPdfWriter writer(&file);
-        writer.setResolution(72);
-        const QSizeF size = view.ExportRect().size();
-        writer.setPageSize(QPageSize(size, QPageSize::Point));
-        writer.setPageMargins(QMarginsF());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return false;
-        view.RenderScene(painter, QRectF(QPointF(), size));
-        return painter.end();
-    });
+    return WriteAtomically(output,
+                           [&](QSaveFile& file)
+                           {
+                               QPdfWriter writer(&file);
+                               writer.setResolution(72);
+                               const QSizeF size = view.ExportRect().size();
+                               writer.setPageSize(QPageSize(size, QPageSize::Point));
+                               writer.setPageMargins(QMarginsF());
+                               QPainter painter;
+                               if (!painter.begin(&writer))
+                                   return false;
+                               view.RenderScene(painter, QRectF(QPointF(), size));
+                               return painter.end();
+                           });
 }
 
 std::string LoadError()

@@ -20,8 +20,9 @@ public:
     static const char* Usage();
     // Runs the tool on its two arguments; messages go to error. startGui is called before
     // anything is drawn, so that a diagram that cannot be loaded needs no GUI at all.
-    static int Run(const std::string& input, const std::string& output, std::ostream& error,
-                   const std::function<void()>& startGui = [] {});
+    static int Run(
+        const std::string& input, const std::string& output, std::ostream& error,
+        const std::function<void()>& startGui = [] {});
 };
 
 #endif

@@ -22,7 +22,8 @@ int main(int argc, char** argv)
         return KIN_ExportTool::BadArguments;
     }
     std::unique_ptr<QApplication> application;
-    const auto startGui = [&] {
+    const auto startGui = [&]
+    {
         // Runs without a display: the offscreen platform unless one is chosen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));

@@ -150,12 +150,29 @@ void KIN_GraphicPeriod::CreatePoints()
 QRectF KIN_GraphicPeriod::TextRect() const
 {
     // Titles are drawn at a point without clipping, so long lines run past the rectangle.
+    // Measuring each line would shape its text on every rebuild; a bound from the widest
+    // glyph of each font covers it for a fraction of the cost.
+    struct Bound
+    {
+        int nMaxWidth;
+        int nAscent;
+        int nDescent;
+    };
+    static const auto boundOf = [](const QFont& font)
+    {
+        const QFontMetrics metrics(font);
+        return Bound{metrics.maxWidth(), metrics.ascent(), metrics.descent()};
+    };
+    static const Bound title = boundOf(TitleFont());
+    static const Bound line = boundOf(LineFont());
     QRectF area;
     for (int n = 0; n < m_titleLines.size(); ++n)
     {
-        const QFontMetrics metrics(n == 0 ? TitleFont() : LineFont());
-        const QPointF origin(5, 25 + 20 * n);
-        area |= metrics.boundingRect(m_titleLines[n]).translated(origin.toPoint());
+        const Bound& bound = n == 0 ? title : line;
+        const int nBaseline = 25 + 20 * n;
+        area |= QRectF(5, nBaseline - bound.nAscent,
+                       static_cast<qreal>(bound.nMaxWidth) * m_titleLines[n].size(),
+                       bound.nAscent + bound.nDescent + 1);
     }
     return area;
 }

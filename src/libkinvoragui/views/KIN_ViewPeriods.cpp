@@ -70,6 +70,9 @@ void KIN_ViewPeriods::RemoveItems()
     selection.pCurrentImage = nullptr;
     KIN_GraphicConnection::ClearRegistry();
     m_periodsById.clear();
+    // The scene indexes new items only after a delay; removing items that are not indexed
+    // yet costs a search each. A query brings the index up to date first.
+    m_pScene->items(QRectF(0, 0, 1, 1));
     // Newest first: the scene then drops each item from the end of its lists, which keeps
     // a rebuild linear in the number of items.
     DeleteNewestFirst(m_images);

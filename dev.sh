@@ -2,11 +2,15 @@
 # Set up, build and run Kinvora on Debian 12.
 #   ./dev.sh run      install what is missing, build, start kinvora
 #   ./dev.sh test     install what is missing, build, run every test with CTest
+#   ./dev.sh asan     build and run every test under ASan, LSan and UBSan (build-asan/)
 #   ./dev.sh bench    build and run the benchmarks
+#   ./dev.sh fuzz [seconds]  build the fuzz targets with clang and run each over its corpus
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$here/build"
+build_asan="$here/build-asan"
+build_fuzz="$here/build-fuzz"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libexpat1-dev libgtest-dev
@@ -38,6 +42,37 @@ build_all() {
     cmake --build "$build" -j"$jobs"
 }
 
+# The same tests under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer:
+# any report fails the run.
+test_sanitized() {
+    local options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINVORA_SANITIZE=ON)
+    [ -n "${CI:-}" ] && options+=(-DKINVORA_WERROR=ON)
+    cmake -S "$here" -B "$build_asan" "${options[@]}"
+    cmake --build "$build_asan" -j"$jobs"
+    (
+        cd "$build_asan"
+        export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+        export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp:print_suppressions=0"
+        export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+        ctest --output-on-failure -j"$jobs"
+    )
+}
+
+fuzz() {
+    local seconds="${1:-60}"
+    cmake -S "$here/fuzz" -B "$build_fuzz" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+    cmake --build "$build_fuzz" -j"$jobs"
+    local target
+    for target in fuzz_xml fuzz_text fuzz_document; do
+        local corpus="$build_fuzz/corpus/$target"
+        mkdir -p "$corpus" "$build_fuzz/artifacts/$target"
+        # New inputs go to the build folder; the seeds in the tree stay as written.
+        "$build_fuzz/$target" "$corpus" "$here/fuzz/corpus/$target" \
+            -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+            -artifact_prefix="$build_fuzz/artifacts/$target/"
+    done
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -49,8 +84,11 @@ test)
     install_missing
     configure
     build_all
-    cd "$build"
-    ctest --output-on-failure -j"$jobs"
+    (cd "$build" && ctest --output-on-failure -j"$jobs")
+    ;;
+asan)
+    install_missing
+    test_sanitized
     ;;
 bench)
     install_missing
@@ -60,8 +98,12 @@ bench)
         [ -x "$benchmark" ] && "$benchmark" --benchmark_counters_tabular=true
     done
     ;;
+fuzz)
+    install_missing
+    fuzz "${2:-60}"
+    ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|asan|bench|fuzz [seconds]" >&2
     exit 2
     ;;
 esac

@@ -252,6 +252,9 @@ TRE_LecteurTexte::Resultat TRE_LecteurTexte::Groupe()
         return Echec(GroupeOuvert);
     if (m_buffer.CaractereCourant() != '{')
         return nullptr;
+    const std::int32_t nPosition = m_buffer.Courant().nPosition;
+    if (m_groupesRefuses.count(nPosition) != 0)
+        return nullptr;
     const Niveau niveau(m_nProfondeur);
     if (!Entrer())
         return nullptr;
@@ -275,7 +278,10 @@ TRE_LecteurTexte::Resultat TRE_LecteurTexte::Groupe()
         if (!pEntree)
         {
             if (!m_nErreur)
+            {
                 m_buffer.Revenir(debut);
+                m_groupesRefuses.insert(nPosition);
+            }
             return nullptr;
         }
         pGroupe->AjouterElement(std::move(pEntree));

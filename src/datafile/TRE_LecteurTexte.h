@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 // Reader of the brace text format that Ecrire prints. Each rule either matches and returns
 // its element, or fails: without an error code it puts the buffer back where it started;
@@ -65,6 +66,9 @@ private:
     std::int16_t m_nErreur = 0;
     std::string m_message;
     int m_nProfondeur = 0;
+    // Positions of groups already refused without an error: a field and a table are tried
+    // at the same place, so without this a nested input is read again and again.
+    std::unordered_set<std::int32_t> m_groupesRefuses;
 };
 
 #endif

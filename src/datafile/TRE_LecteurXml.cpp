@@ -13,6 +13,7 @@
 #include <cstring>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace
 {
@@ -149,18 +150,21 @@ std::unique_ptr<TRE_Element> TRE_LecteurXml::Lire(const char* pChemin)
 
 bool TRE_LecteurXml::Analyser(std::FILE* pFichier, XML_ParserStruct* pParseur, const char* pChemin)
 {
-    char bloc[kTailleBloc];
+    // The parser scans an unfinished token again with every block: blocks grow, so that one
+    // huge attribute costs a few passes instead of one per block.
+    constexpr std::size_t kTailleBlocMax = 16 * 1024 * 1024;
+    std::vector<char> bloc(kTailleBloc);
     for (;;)
     {
-        const std::size_t nLus = std::fread(bloc, 1, sizeof bloc, pFichier);
-        const bool bFinal = nLus < sizeof bloc;
+        const std::size_t nLus = std::fread(bloc.data(), 1, bloc.size(), pFichier);
+        const bool bFinal = nLus < bloc.size();
         if (bFinal && std::ferror(pFichier))
         {
             m_nErreur = Ouverture;
             m_message = Format("Could not read file %s", pChemin);
             return false;
         }
-        if (XML_Parse(pParseur, bloc, static_cast<int>(nLus), bFinal) == XML_STATUS_ERROR)
+        if (XML_Parse(pParseur, bloc.data(), static_cast<int>(nLus), bFinal) == XML_STATUS_ERROR)
         {
             const long nLigne = static_cast<long>(XML_GetCurrentLineNumber(pParseur));
             if (m_bTropProfond)
@@ -179,6 +183,8 @@ bool TRE_LecteurXml::Analyser(std::FILE* pFichier, XML_ParserStruct* pParseur, c
         }
         if (bFinal)
             return true;
+        if (bloc.size() < kTailleBlocMax)
+            bloc.resize(bloc.size() * 2);
     }
 }
 
@@ -332,9 +338,11 @@ void TRE_LecteurXml::RangerDans(TRE_Table& conteneur,
                                    : nullptr;
         if (nType == TRE_Element::Champ && pTrouve)
         {
-            auto* pChamp = static_cast<TRE_Champ*>(pTrouve);
-            TRE_Element* pValeur =
-                pTrouve->GetType() == TRE_Element::Champ ? pChamp->GetValeur() : nullptr;
+            // The name may stand for a table already: then the field goes beside it.
+            auto* pChamp = pTrouve->GetType() == TRE_Element::Champ
+                               ? static_cast<TRE_Champ*>(pTrouve)
+                               : nullptr;
+            TRE_Element* pValeur = pChamp ? pChamp->GetValeur() : nullptr;
             if (EstValeur(pValeur))
             {
                 auto pTableau = std::make_unique<TRE_Tableau>();

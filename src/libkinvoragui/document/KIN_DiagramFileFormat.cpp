@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -206,11 +208,21 @@ bool ReadLink(const FIL_IElement& element, KIN_DataLink& link)
            element.GetValue("p1", link.point1) && element.GetValue("p2", link.point2);
 }
 
+// A scale that is not a number would draw at an undefined size: it falls back to 1. Others
+// keep the digits the file can hold, so what loads saves and loads back the same.
+double StorableScale(double scale)
+{
+    if (!std::isfinite(scale))
+        return 1.0;
+    return std::atof(KIT_DoubleToText(scale).c_str());
+}
+
 bool ReadImage(const FIL_IElement& element, KIN_DataImage& image)
 {
     if (!element.GetValue("x", image.x) || !element.GetValue("y", image.y) ||
         !element.GetValue("s", image.scale) || !element.GetValue("f", image.file))
         return false;
+    image.scale = StorableScale(image.scale);
     KIN_EscapeTable::UnescapeText(image.file);
     return true;
 }

@@ -267,10 +267,10 @@ TEST_F(Images, AResizeNeverTakesThePictureBelowItsMinimum)
 
 TEST_F(Images, TheCurrentPictureOffersRemoveImage)
 {
-    KIN_GraphicImage* pImage = Add("wide.png", 100, 200, 1.0);
-    Add("tiny.png", 400, 200, 1.0);
+    Add("wide.png", 100, 200, 1.0);
+    Add("tiny.png", 400, 200, 1.0); // rebuilds the scene: take the first item afterwards
     View()->ensureVisible(QRectF(0, 150, 500, 200));
-    const QPoint onImage = At(pImage, QPointF(50, 50));
+    const QPoint onImage = At(View()->GetImages()[0], QPointF(50, 50));
     for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes})
     {
         QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, onImage);

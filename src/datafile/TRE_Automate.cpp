@@ -10,13 +10,13 @@ TRE_Automate::~TRE_Automate()
     LibererRacine();
 }
 
-bool TRE_Automate::LoadXml(const char* pChemin)
+template <class Lecteur> bool TRE_Automate::Charger(const char* pChemin)
 {
     auto pArene = std::make_unique<TRE_Arene>();
     std::unique_ptr<TRE_Element> pRacine;
     {
         const TRE_Arene::Portee portee(*pArene);
-        TRE_LecteurXml lecteur;
+        Lecteur lecteur;
         pRacine = lecteur.Lire(pChemin);
         if (!pRacine)
         {
@@ -28,23 +28,16 @@ bool TRE_Automate::LoadXml(const char* pChemin)
     return true;
 }
 
+bool TRE_Automate::LoadXml(const char* pChemin)
+{
+    return Charger<TRE_LecteurXml>(pChemin);
+}
+
 bool TRE_Automate::LoadText(const char* pChemin)
 {
+    // A failed text load leaves no root, unlike a failed XML load.
     LibererRacine();
-    auto pArene = std::make_unique<TRE_Arene>();
-    std::unique_ptr<TRE_Element> pRacine;
-    {
-        const TRE_Arene::Portee portee(*pArene);
-        TRE_LecteurTexte lecteur;
-        pRacine = lecteur.Lire(pChemin);
-        if (!pRacine)
-        {
-            DefinirErreur(lecteur.GetErrorCode(), lecteur.GetMessage());
-            return false;
-        }
-    }
-    Adopter(std::move(pRacine), std::move(pArene));
-    return true;
+    return Charger<TRE_LecteurTexte>(pChemin);
 }
 
 void TRE_Automate::Adopter(std::unique_ptr<TRE_Element> pRacine, std::unique_ptr<TRE_Arene> pArene)

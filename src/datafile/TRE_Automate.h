@@ -40,6 +40,9 @@ private:
 
     // Replaces the root by a tree built in its own arena; the old tree goes first.
     void Adopter(std::unique_ptr<TRE_Element> pRacine, std::unique_ptr<TRE_Arene> pArene);
+    // Reads a file with the given reader into a fresh arena; the root is replaced only on
+    // success.
+    template <class Lecteur> bool Charger(const char* pChemin);
 
     std::int16_t m_nErreur = 0;
     std::string m_message;

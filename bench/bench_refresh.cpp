@@ -1,5 +1,5 @@
 // RefreshAll of a main window on the offscreen platform against building the same number of
-// plain rectangle items with five ellipse children, and the memory a large diagram takes.
+// plain rectangle items with five ellipse children, and the heap each takes per period.
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
 #include "KIN_ViewPeriods.h"
@@ -16,6 +16,8 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <malloc.h>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -50,18 +52,45 @@ void FillDocument(KIN_IDataFile& document, int nPeriods)
     document.Load("generated.xml");
 }
 
-// Resident set size of the process in KiB.
-long ResidentKiB()
+// Heap bytes in use: small blocks plus blocks mapped on their own. Unlike the resident size it
+// does not count memory freed by an earlier benchmark, so each figure stands alone.
+double HeapKiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / 1024.0;
+}
+
+// Peak resident set size of the process so far, in KiB.
+double PeakResidentKiB()
 {
     std::ifstream status("/proc/self/status");
     std::string key;
     while (status >> key)
     {
         long value = 0;
-        if (key == "VmRSS:" && status >> value)
-            return value;
+        if (key == "VmHWM:" && status >> value)
+            return static_cast<double>(value);
     }
     return 0;
+}
+
+// Heap per period of the plain baseline, by size, for the window run of the same size.
+std::map<int, double>& PlainKiBPerPeriod()
+{
+    static std::map<int, double> figures;
+    return figures;
+}
+
+void BuildPlainItems(QGraphicsScene& scene, int nItems)
+{
+    for (int n = 0; n < nItems; ++n)
+    {
+        auto* pRect = new QGraphicsRectItem(0, 0, 190, 300);
+        pRect->setPos(100 * (n % 190), 5 * (n % 2000));
+        for (int k = 0; k < 5; ++k)
+            new QGraphicsEllipseItem(-5, -5, 10, 10, pRect);
+        scene.addItem(pRect);
+    }
 }
 
 struct Workspace
@@ -78,57 +107,108 @@ struct Workspace
 
 void BM_RefreshAll(benchmark::State& state)
 {
+    const int nPeriods = static_cast<int>(state.range(0));
     Workspace workspace;
     KIN_MainWindow window;
-    FillDocument(*window.GetDocument(), static_cast<int>(state.range(0)));
-    const long before = ResidentKiB();
+    FillDocument(*window.GetDocument(), nPeriods);
+    const double before = HeapKiB();
     window.RefreshAll();
     QCoreApplication::processEvents();
-    const long after = ResidentKiB();
+    const double perPeriod = (HeapKiB() - before) / nPeriods;
     for (auto _ : state)
     {
         window.RefreshAll();
         // Back in the event loop Qt polishes and indexes the new items.
         QCoreApplication::processEvents();
     }
-    state.counters["periods"] = static_cast<double>(state.range(0));
-    state.counters["KiB_per_period"] =
-        static_cast<double>(after - before) / static_cast<double>(state.range(0));
+    state.counters["periods"] = nPeriods;
+    state.counters["heap_KiB_per_period"] = perPeriod;
+    const auto plain = PlainKiBPerPeriod().find(nPeriods);
+    if (plain != PlainKiBPerPeriod().end())
+        state.counters["over_plain_KiB_per_period"] = perPeriod - plain->second;
+    state.counters["peak_RSS_MiB"] = PeakResidentKiB() / 1024.0;
+}
+
+// The same baseline with a fixed scene rectangle, as the window's scene has: the scene then
+// skips growing its rectangle over every item's bounds after each change.
+void BM_PlainQtItemsFixedRect(benchmark::State& state)
+{
+    const int nItems = static_cast<int>(state.range(0));
+    QGraphicsScene scene;
+    scene.setSceneRect(0, 0, 19000, 10000);
+    for (auto _ : state)
+    {
+        scene.clear();
+        BuildPlainItems(scene, nItems);
+        QCoreApplication::processEvents();
+    }
+    state.counters["periods"] = nItems;
+}
+
+// The fixed-rectangle baseline with its items indexed, as a first paint or click does (the
+// scene indexes new items only after a delay otherwise, so the other baselines never pay it).
+void BM_PlainQtItemsIndexed(benchmark::State& state)
+{
+    const int nItems = static_cast<int>(state.range(0));
+    QGraphicsScene scene;
+    scene.setSceneRect(0, 0, 19000, 10000);
+    const double before = HeapKiB();
+    BuildPlainItems(scene, nItems);
+    QCoreApplication::processEvents();
+    scene.items(QRectF(0, 0, 1, 1));
+    const double perPeriod = (HeapKiB() - before) / nItems;
+    for (auto _ : state)
+    {
+        scene.clear();
+        BuildPlainItems(scene, nItems);
+        QCoreApplication::processEvents();
+        scene.items(QRectF(0, 0, 1, 1));
+    }
+    state.counters["periods"] = nItems;
+    state.counters["heap_KiB_per_period"] = perPeriod;
 }
 
 void BM_PlainQtItems(benchmark::State& state)
 {
-    QGraphicsScene scene;
     const int nItems = static_cast<int>(state.range(0));
-    const long before = ResidentKiB();
-    long after = before;
+    QGraphicsScene scene;
+    const double before = HeapKiB();
+    BuildPlainItems(scene, nItems);
+    QCoreApplication::processEvents();
+    const double perPeriod = (HeapKiB() - before) / nItems;
+    PlainKiBPerPeriod()[nItems] = perPeriod;
     for (auto _ : state)
     {
         scene.clear();
-        for (int n = 0; n < nItems; ++n)
-        {
-            auto* pRect = new QGraphicsRectItem(0, 0, 190, 300);
-            pRect->setPos(100 * (n % 190), 5 * (n % 2000));
-            for (int k = 0; k < 5; ++k)
-                new QGraphicsEllipseItem(-5, -5, 10, 10, pRect);
-            scene.addItem(pRect);
-        }
+        BuildPlainItems(scene, nItems);
         QCoreApplication::processEvents();
-        after = std::max(after, ResidentKiB());
     }
-    state.counters["periods"] = static_cast<double>(nItems);
-    state.counters["KiB_per_period"] =
-        static_cast<double>(after - before) / static_cast<double>(nItems);
+    state.counters["periods"] = nItems;
+    state.counters["heap_KiB_per_period"] = perPeriod;
+    state.counters["peak_RSS_MiB"] = PeakResidentKiB() / 1024.0;
 }
 } // namespace
-
-BENCHMARK(BM_RefreshAll)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlainQtItems)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication application(argc, argv);
+    // Each size runs the baseline and then the window, so the two meet the same machine state.
+    for (const int nPeriods : {1000, 10000, 100000})
+    {
+        benchmark::RegisterBenchmark("BM_PlainQtItems", BM_PlainQtItems)
+            ->Arg(nPeriods)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_PlainQtItemsFixedRect", BM_PlainQtItemsFixedRect)
+            ->Arg(nPeriods)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_PlainQtItemsIndexed", BM_PlainQtItemsIndexed)
+            ->Arg(nPeriods)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_RefreshAll", BM_RefreshAll)
+            ->Arg(nPeriods)
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -8,9 +8,11 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
@@ -71,6 +73,13 @@ public:
     // A free text, escaped on the way.
     template <std::size_t N> void EscapedAttribute(const char (&name)[N], const std::string& text)
     {
+        if (KIN_EscapeTable::NeedsUnderscoreTokens(text))
+        {
+            std::string escaped = text;
+            KIN_EscapeTable::EscapeText(escaped);
+            Attribute(name, escaped);
+            return;
+        }
         Literal(name);
         const char* pRun = text.data();
         const char* const pEnd = pRun + text.size();
@@ -162,13 +171,50 @@ void WriteDiagram(const KIN_DataDiagram& diagram, Output& out)
     out.Literal("</kinvora>\n");
 }
 
+std::string SiblingPrefix(const std::string& fileName)
+{
+    return fileName + ".saving-";
+}
+
+// The pid in "<prefix><pid>-<attempt>", 0 when the name is not one of ours.
+pid_t WriterOfSibling(const std::string& name, const std::string& prefix)
+{
+    if (name.compare(0, prefix.size(), prefix) != 0)
+        return 0;
+    const char* const pStart = name.c_str() + prefix.size();
+    char* pEnd = nullptr;
+    const long nPid = std::strtol(pStart, &pEnd, 10);
+    if (pEnd == pStart || *pEnd != '-' || nPid <= 0)
+        return 0;
+    return static_cast<pid_t>(nPid);
+}
+
+// A save killed half-way leaves its sibling behind; the next save removes those of writers
+// that no longer run (a running one may still be saving).
+void RemoveStaleSiblings(const std::string& fileName)
+{
+    const std::size_t nSlash = fileName.rfind('/');
+    const std::string folder = nSlash == std::string::npos ? "." : fileName.substr(0, nSlash + 1);
+    const std::string prefix =
+        SiblingPrefix(nSlash == std::string::npos ? fileName : fileName.substr(nSlash + 1));
+    const std::unique_ptr<DIR, int (*)(DIR*)> directory(::opendir(folder.c_str()), ::closedir);
+    if (!directory)
+        return;
+    while (const dirent* pEntry = ::readdir(directory.get()))
+    {
+        const pid_t nPid = WriterOfSibling(pEntry->d_name, prefix);
+        if (nPid > 0 && nPid != ::getpid() && ::kill(nPid, 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(directory.get()), pEntry->d_name, 0);
+    }
+}
+
 // A new file beside the target, created exclusively; -1 when none can be created.
 int CreateSibling(const std::string& fileName, std::string& siblingName)
 {
     for (int nAttempt = 0; nAttempt < 100; ++nAttempt)
     {
         siblingName =
-            fileName + ".saving-" + std::to_string(::getpid()) + '-' + std::to_string(nAttempt);
+            SiblingPrefix(fileName) + std::to_string(::getpid()) + '-' + std::to_string(nAttempt);
         const int nFile =
             ::open(siblingName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (nFile >= 0 || errno != EEXIST)
@@ -254,7 +300,10 @@ bool KIN_DiagramFileFormat::Save(const KIN_DataDiagram& diagram, const std::stri
     bool bWritten = out.Flush();
     bWritten = ::close(nFile) == 0 && bWritten;
     if (bWritten && std::rename(siblingName.c_str(), fileName.c_str()) == 0)
+    {
+        RemoveStaleSiblings(fileName);
         return true;
+    }
     std::remove(siblingName.c_str());
     return false;
 }

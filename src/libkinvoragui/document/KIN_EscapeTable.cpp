@@ -92,9 +92,38 @@ int TokenAt(const std::string& text, std::size_t nAt, std::size_t& nLength)
             return -1;
         nByte = nByte * 10 + (c - '0');
     }
-    if (nByte > 255 || IsPlain(nByte) || nByte == '\n' || nByte == '\t' || nByte == ' ')
+    // "_" has a token only for texts that need it (see EscapeText).
+    if (nByte > 255 || (IsPlain(nByte) && nByte != '_') || nByte == '\n' || nByte == '\t' ||
+        nByte == ' ')
         return -1;
     return nByte;
+}
+
+const std::string& UnderscoreToken()
+{
+    static const std::string token = "__tag95__";
+    return token;
+}
+
+void EscapeWith(std::string& text, bool bUnderscores)
+{
+    const std::array<const std::string*, 256>& tokens = TokenOfByte();
+    std::string escaped;
+    escaped.reserve(text.size() + text.size() / 2);
+    std::size_t nRun = 0;
+    for (std::size_t n = 0; n < text.size(); ++n)
+    {
+        const std::string* pToken = tokens[static_cast<unsigned char>(text[n])];
+        if (bUnderscores && text[n] == '_')
+            pToken = &UnderscoreToken();
+        if (!pToken)
+            continue;
+        escaped.append(text, nRun, n - nRun);
+        escaped += *pToken;
+        nRun = n + 1;
+    }
+    escaped.append(text, nRun, std::string::npos);
+    text.swap(escaped);
 }
 } // namespace
 
@@ -105,26 +134,25 @@ const std::vector<KIN_EscapeTable::Row>& KIN_EscapeTable::Rows()
 }
 
 // Every row replaces one byte by a token made only of letters, digits and underscores,
-// which no later row touches: one pass over the bytes gives the same text.
+// which no later row touches: one pass over the bytes gives the same text. Underscores of
+// the text can combine with tokens ("]endl__" would read back as "__tag93" and a line
+// feed); such texts, and only those, get a token for every underscore as well.
 void KIN_EscapeTable::EscapeText(std::string& text)
 {
     if (text.empty())
         return;
-    const std::array<const std::string*, 256>& tokens = TokenOfByte();
-    std::string escaped;
-    escaped.reserve(text.size() + text.size() / 2);
-    std::size_t nRun = 0;
-    for (std::size_t n = 0; n < text.size(); ++n)
-    {
-        const std::string* pToken = tokens[static_cast<unsigned char>(text[n])];
-        if (!pToken)
-            continue;
-        escaped.append(text, nRun, n - nRun);
-        escaped += *pToken;
-        nRun = n + 1;
-    }
-    escaped.append(text, nRun, std::string::npos);
-    text.swap(escaped);
+    const bool bUnderscores = NeedsUnderscoreTokens(text);
+    EscapeWith(text, bUnderscores);
+}
+
+bool KIN_EscapeTable::NeedsUnderscoreTokens(const std::string& text)
+{
+    if (text.find('_') == std::string::npos)
+        return false;
+    std::string readBack = text;
+    EscapeWith(readBack, false);
+    UnescapeText(readBack);
+    return readBack != text;
 }
 
 const std::array<const std::string*, 256>& KIN_EscapeTable::TokensOfBytes()
@@ -132,9 +160,8 @@ const std::array<const std::string*, 256>& KIN_EscapeTable::TokensOfBytes()
     return TokenOfByte();
 }
 
-// Replacing a token leaves a byte that cannot belong to another token, so when no two
-// tokens of the text overlap, one pass gives what the rows applied in order give.
-// Overlapping tokens ("__tab__endl__") take the rows in order.
+// Tokens are read from left to right, each from the first "__" that starts one, as the
+// escaping wrote them: a token body between two tokens ("__tag40__tab__tag41__") stays text.
 void KIN_EscapeTable::UnescapeText(std::string& text)
 {
     if (text.empty() || text.find("__") == std::string::npos)
@@ -142,27 +169,16 @@ void KIN_EscapeTable::UnescapeText(std::string& text)
     std::string unescaped;
     unescaped.reserve(text.size());
     std::size_t nCopied = 0;
-    std::size_t nLastEnd = 0;
     for (std::size_t nAt = text.find("__"); nAt != std::string::npos;
          nAt = text.find("__", nAt + 1))
     {
         std::size_t nLength = 0;
-        const int nByte = TokenAt(text, nAt, nLength);
+        const int nByte = nAt < nCopied ? -1 : TokenAt(text, nAt, nLength);
         if (nByte < 0)
             continue;
-        if (nAt < nLastEnd)
-        {
-            for (const Row& row : Rows())
-                ReplaceAll(text, row.second, row.first);
-            return;
-        }
-        if (nAt >= nCopied)
-        {
-            unescaped.append(text, nCopied, nAt - nCopied);
-            unescaped += static_cast<char>(nByte);
-            nCopied = nAt + nLength;
-        }
-        nLastEnd = nAt + nLength;
+        unescaped.append(text, nCopied, nAt - nCopied);
+        unescaped += static_cast<char>(nByte);
+        nCopied = nAt + nLength;
     }
     unescaped.append(text, nCopied, std::string::npos);
     text.swap(unescaped);

@@ -18,11 +18,13 @@ public:
     // "__tagN__" row per other byte from 33 to 255, then the control bytes.
     static const std::vector<Row>& Rows();
 
-    // Apply the rows in table order, raw to token and token to raw.
+    // Raw to token and token to raw; UnescapeText(EscapeText(text)) gives the text back.
     static void EscapeText(std::string& text);
+    static void UnescapeText(std::string& text);
     // The token that replaces each byte, null for a byte written as it is.
     static const std::array<const std::string*, 256>& TokensOfBytes();
-    static void UnescapeText(std::string& text);
+    // Whether the text needs "__tag95__" for its underscores to read back as written.
+    static bool NeedsUnderscoreTokens(const std::string& text);
     // Replaces every occurrence, left to right and not overlapping an earlier one; the
     // inserted replacement is not scanned again.
     static void ReplaceAll(std::string& text, const std::string& search,

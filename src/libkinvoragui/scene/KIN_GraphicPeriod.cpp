@@ -84,7 +84,6 @@ KIN_GraphicPeriod::KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQV
     : QGraphicsRectItem(nullptr), KIT_SafeObject("KIN_GraphicPeriod"), m_pPeriod(pPeriod),
       m_pQView(pQView)
 {
-    pQScene->addItem(this);
     const std::int32_t nBegin = KIN_YearToPosition(pPeriod->begin);
     const std::int32_t nEnd = KIN_YearToPosition(pPeriod->end);
 
@@ -101,6 +100,8 @@ KIN_GraphicPeriod::KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQV
     m_textRect = TextRect();
     CreateListEntry();
     CreatePoints();
+    // Added last, with its points: until then no change has to reach the scene or its views.
+    pQScene->addItem(this);
 }
 
 KIN_GraphicPeriod::~KIN_GraphicPeriod()

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 #include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -146,11 +148,24 @@ TEST_F(DiagramFileTest, SavedDocumentLoadsBackEqual)
     EXPECT_EQ(loaded.width, 25);
 }
 
-TEST_F(DiagramFileTest, UnderscoredTitleReadsAsItsTokens)
+TEST_F(DiagramFileTest, TitlesThatSpellTokensReadBackAsTyped)
 {
-    document->AddPeriod(Period("x__tab__y"));
-    EXPECT_NE(Saved().find("t=\"x__tab__y\""), std::string::npos);
+    const std::vector<std::string> titles = {"x__tab__y", "]endl__", "(tab)", "__tag95__", "a_b"};
+    for (const std::string& title : titles)
+        document->AddPeriod(Period(title));
+    const std::string text = Saved();
+    EXPECT_NE(text.find("t=\"__tag40__tab__tag41__\""), std::string::npos);
+    EXPECT_NE(text.find("t=\"a_b\""), std::string::npos);
     ASSERT_TRUE(document->Load(Path("saved.xml")));
+    ASSERT_EQ(Data().periods.size(), titles.size());
+    for (std::size_t n = 0; n < titles.size(); ++n)
+        EXPECT_EQ(Data().periods[n].title, titles[n]);
+
+    // Tokens in a file written by hand are still read as tokens.
+    Write("hand.xml",
+          "<kinvora><E b=\"1\" e=\"30\" w=\"9\" /><P b=\"1900\" e=\"1950\" w=\"2\" "
+          "s=\"0\" i=\"1\" t=\"x__tab__y\" d=\"\" cp=\"1\" cb=\"2\" ct=\"3\" /></kinvora>");
+    ASSERT_TRUE(document->Load(Path("hand.xml")));
     EXPECT_EQ(Data().periods[0].title, "x\ty");
 }
 
@@ -305,6 +320,22 @@ TEST_F(DiagramFileTest, SaveFailsWhereNothingCanBeWritten)
     EXPECT_FALSE(document->Save(Path("folder.xml")));
     EXPECT_TRUE(std::filesystem::is_directory(Path("folder.xml")));
     EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(DiagramFileTest, SaveRemovesWhatKilledSavesLeftBehind)
+{
+    // A process that no longer runs (the highest possible pid is never in use here) and
+    // one that does: only the dead writer's file goes.
+    const std::string dead = Write("autosave.xml.saving-2147483646-0", "<kinvora>");
+    const std::string alive =
+        Write("autosave.xml.saving-" + std::to_string(getppid()) + "-0", "<kinvora>");
+    const std::string other = Write("notes.xml.saving-2147483646-0", "mine");
+    const std::string unrelated = Write("autosave.xml.saving-by-hand", "mine");
+    ASSERT_TRUE(document->Save(Path("autosave.xml")));
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(alive));
+    EXPECT_TRUE(std::filesystem::exists(other));
+    EXPECT_TRUE(std::filesystem::exists(unrelated));
 }
 
 TEST_F(DiagramFileTest, FormatReadsIntoTheGivenDiagramOnlyOnSuccess)

@@ -15,6 +15,8 @@
 #include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace
 {
@@ -264,8 +266,60 @@ TEST(ExportImage, IsTheSameAtEveryZoomAndScrollPosition)
     EXPECT_TRUE(exportTo("tiny.png") == atOne);
 }
 
-// Run as a child process by AtomicAutosave: autosaves a large diagram again and again
-// until it is killed.
+namespace
+{
+// The writer's diagram of a generation: the limits and the first and last titles change,
+// so a file made of two generations cannot pass for one.
+std::string GenerationTitle(long nGeneration, const char* pWhere)
+{
+    return "generation " + std::to_string(nGeneration) + ' ' + pWhere;
+}
+
+std::int32_t GenerationWidth(long nGeneration)
+{
+    return static_cast<std::int32_t>(10 + nGeneration % 20);
+}
+
+void SetGeneration(KIN_IDataFile& document, long nGeneration)
+{
+    KIN_DataPeriod first = document.GetData()->periods.front();
+    KIN_DataPeriod last = document.GetData()->periods.back();
+    first.title = GenerationTitle(nGeneration, "first");
+    last.title = GenerationTitle(nGeneration, "last");
+    document.ChangePeriod(first);
+    document.ChangePeriod(last);
+    document.SetLimits(18, 38, GenerationWidth(nGeneration), false);
+}
+
+// The generation the file holds (0 before the first), -1 when it is not one whole one.
+long GenerationOf(const KIN_DataDiagram& diagram)
+{
+    if (diagram.periods.empty())
+        return 0;
+    if (diagram.periods.size() != g_nWriterPeriods)
+        return -1;
+    const std::string& title = diagram.periods.front().title;
+    const long nGeneration = std::atol(title.c_str() + std::strlen("generation "));
+    const bool bWhole = title == GenerationTitle(nGeneration, "first") &&
+                        diagram.periods.back().title == GenerationTitle(nGeneration, "last") &&
+                        diagram.width == GenerationWidth(nGeneration);
+    return bWhole ? nGeneration : -1;
+}
+
+// The last generation the writer reported saved in its output, or the given one.
+long LastSavedGeneration(const QByteArray& output, long nPrevious)
+{
+    const qsizetype nAt = output.lastIndexOf("saved ");
+    if (nAt < 0)
+        return nPrevious;
+    const qsizetype nEnd = output.indexOf('\n', nAt);
+    return nEnd < 0 ? nPrevious : output.mid(nAt + 6, nEnd - nAt - 6).toLong();
+}
+
+} // namespace
+
+// Run as a child process by AtomicAutosave: from what the start-up loaded, autosaves one
+// generation after the other until it is killed.
 TEST(AutosaveWriter, SavesUntilKilled)
 {
     const QByteArray folder = qgetenv(g_pWriterVariable);
@@ -274,19 +328,39 @@ TEST(AutosaveWriter, SavesUntilKilled)
     ASSERT_TRUE(QDir::setCurrent(QString::fromLocal8Bit(folder)));
     KIN_MainWindow window;
     KIN_IDataFile* pDocument = window.GetDocument();
-    while (pDocument->GetData()->periods.size() < g_nWriterPeriods)
-        pDocument->AddPeriod(KIN_MakePeriod(1900, 1950, 3, 2,
-                                            "A title long enough to make the file large; "
-                                            "with \"quotes\" & <signs> to escape"));
-    std::puts("saving");
+    long nGeneration = GenerationOf(*pDocument->GetData());
+    ASSERT_GE(nGeneration, 0);
+    if (nGeneration == 0)
+    {
+        while (pDocument->GetData()->periods.size() < g_nWriterPeriods)
+            pDocument->AddPeriod(KIN_MakePeriod(1900, 1950, 3, 2,
+                                                "A title long enough to make the file large; "
+                                                "with \"quotes\" & <signs> to escape"));
+    }
+    std::puts("ready");
     std::fflush(stdout);
     QElapsedTimer clock;
     clock.start();
     while (!clock.hasExpired(60000))
+    {
+        SetGeneration(*pDocument, ++nGeneration);
         window.AutoSave();
+        std::printf("saved %ld\n", nGeneration);
+        std::fflush(stdout);
+    }
 }
 
-TEST(AtomicAutosave, KillingTheProgramWhileItSavesLeavesAReadableAutosave)
+namespace
+{
+// Sanitized builds run the same check less often: each start of the writer is slow there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int g_nKillRounds = 30;
+#else
+constexpr int g_nKillRounds = 300;
+#endif
+} // namespace
+
+TEST(AtomicAutosave, KillingTheProgramWhileItSavesLeavesTheOldOrTheNewDiagram)
 {
     KIN_TestFolder folder;
     ASSERT_TRUE(QDir(folder.Path(QString())).mkpath(S("tmp")));
@@ -294,7 +368,9 @@ TEST(AtomicAutosave, KillingTheProgramWhileItSavesLeavesAReadableAutosave)
     environment.insert(S(g_pWriterVariable), folder.Path(QString()));
     environment.insert(S("QT_QPA_PLATFORM"), S("offscreen"));
     environment.insert(S("TMPDIR"), folder.Path(S("tmp"))); // the child's own working folder
-    for (int nRound = 0; nRound < 6; ++nRound)
+    long nSaved = 0; // the generation the autosave must hold, or the one after it
+    int nKilledWhileSaving = 0;
+    for (int nRound = 0; nRound < g_nKillRounds; ++nRound)
     {
         QProcess writer;
         writer.setProcessEnvironment(environment);
@@ -302,21 +378,32 @@ TEST(AtomicAutosave, KillingTheProgramWhileItSavesLeavesAReadableAutosave)
                      {S("--gtest_filter=AutosaveWriter.SavesUntilKilled")});
         ASSERT_TRUE(writer.waitForStarted(10000));
         QByteArray output;
-        while (!output.contains("saving") && writer.waitForReadyRead(20000))
+        while (!output.contains("ready") && writer.waitForReadyRead(20000))
             output += writer.readAllStandardOutput();
-        ASSERT_TRUE(output.contains("saving")) << output.toStdString();
-        QThread::msleep(QRandomGenerator::global()->bounded(5u, 60u));
+        ASSERT_TRUE(output.contains("ready")) << output.toStdString();
+        QThread::usleep(QRandomGenerator::global()->bounded(0u, 40000u));
         writer.kill();
         ASSERT_TRUE(writer.waitForFinished(10000));
+        output += writer.readAllStandardOutput();
+        nSaved = LastSavedGeneration(output, nSaved);
+        // A save cut short leaves its unfinished file beside the autosave.
+        nKilledWhileSaving +=
+            !QDir::current().entryList({S("autosave.xml.saving-*")}, QDir::Files).isEmpty();
 
         const sp<KIN_IDataFile> check = CreateDataFile();
         ASSERT_TRUE(check->Load("./autosave.xml")) << "round " << nRound;
-        const std::size_t nPeriods = check->GetData()->periods.size();
-        EXPECT_TRUE(nPeriods == 0 || nPeriods == g_nWriterPeriods) << nPeriods;
+        const long nHeld = GenerationOf(*check->GetData());
+        ASSERT_TRUE(nHeld == nSaved || nHeld == nSaved + 1)
+            << "round " << nRound << ": holds " << nHeld << ", saved " << nSaved;
+        nSaved = nHeld;
     }
-    // Every round after the first started from the previous round's autosave.
+    std::printf("%d kills, %d of them during a save, %ld generations saved\n", g_nKillRounds,
+                nKilledWhileSaving, nSaved);
+    // The kills landed both between saves and during them; the saves went on meanwhile.
+    EXPECT_GT(nSaved, g_nKillRounds);
+    EXPECT_GT(nKilledWhileSaving, 0);
+    // Each save clears what the killed ones left beside the file.
+    EXPECT_LE(QDir::current().entryList({S("autosave.xml.saving-*")}, QDir::Files).size(), 1);
     KIN_MainWindow window;
-    EXPECT_EQ(window.GetDocument()->GetData()->periods.size(), g_nWriterPeriods);
-    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].title,
-              "A title long enough to make the file large; with \"quotes\" & <signs> to escape");
+    EXPECT_EQ(GenerationOf(*window.GetDocument()->GetData()), nSaved);
 }

@@ -1,16 +1,21 @@
 #include "KIT_TextFormat.h"
 
-#include <locale>
-#include <sstream>
+#include <charconv>
+#include <type_traits>
 
 namespace
 {
+// What a stream in the classic locale writes: integers in decimal, doubles as "%g" would.
+// Without a stream: building one with its locale is most of the cost of a short number.
 template <class Number> std::string StreamText(Number value)
 {
-    std::ostringstream stream;
-    stream.imbue(std::locale::classic());
-    stream << value;
-    return stream.str();
+    char digits[64];
+    std::to_chars_result end{};
+    if constexpr (std::is_floating_point_v<Number>)
+        end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 6);
+    else
+        end = std::to_chars(digits, digits + sizeof digits, value);
+    return std::string(digits, end.ptr);
 }
 
 std::string Narrowed(const std::u16string& text)

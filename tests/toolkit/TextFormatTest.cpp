@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <limits>
+#include <locale>
+#include <random>
+#include <sstream>
 
 TEST(TextFormat, PadToWidth)
 {
@@ -45,6 +49,32 @@ TEST(TextFormat, Doubles)
     EXPECT_EQ(KIT_DoubleToText(0.0001), "0.0001");
     EXPECT_EQ(KIT_DoubleToText(0.00001).rfind("1e", 0), 0u);
     EXPECT_EQ(KIT_DoubleToText(0.5, 4), " 0.5");
+}
+
+// Numbers are written as a stream in the classic locale writes them.
+TEST(TextFormat, NumbersReadAsAStreamWritesThem)
+{
+    const auto streamed = [](auto value)
+    {
+        std::ostringstream stream;
+        stream.imbue(std::locale::classic());
+        stream << value;
+        return stream.str();
+    };
+    std::mt19937_64 random(99);
+    std::uniform_real_distribution<double> exponent(-30.0, 30.0);
+    for (int n = 0; n < 20000; ++n)
+    {
+        const double value = (random() % 2 ? -1.0 : 1.0) * std::pow(10.0, exponent(random));
+        ASSERT_EQ(KIT_DoubleToText(value), streamed(value));
+        const auto nValue = static_cast<std::int64_t>(random());
+        ASSERT_EQ(KIT_Int64ToText(nValue), streamed(static_cast<long long>(nValue)));
+        ASSERT_EQ(KIT_Int32ToText(static_cast<std::int32_t>(nValue)),
+                  streamed(static_cast<std::int32_t>(nValue)));
+    }
+    for (const double value : {0.0, -0.0, 1e300, 5e-324, 0.1 + 0.2, 999999.5, 9999995.0,
+                               std::numeric_limits<double>::infinity()})
+        EXPECT_EQ(KIT_DoubleToText(value), streamed(value)) << value;
 }
 
 TEST(TextFormat, EachFunctionOwnsOneResult)

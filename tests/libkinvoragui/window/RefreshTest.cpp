@@ -71,6 +71,25 @@ TEST(PeriodList, EntriesAreSortedByText)
     EXPECT_EQ(KIN_SceneSelection::Get().pCurrentPeriod, nullptr);
 }
 
+TEST(PeriodList, SortsAsPlainListEntriesSort)
+{
+    KIN_TestFolder folder;
+    KIN_MainWindow window;
+    KIN_IDataFile* pDocument = window.GetDocument();
+    for (const char* pTitle : {"b", "B", "a", "\xC3\xA9t\xC3\xA9", "Z", "", "a b", "10", "9"})
+        pDocument->AddPeriod(KIN_MakePeriod(1900, 1950, 0, 2, pTitle));
+    pDocument->AddPeriod(KIN_MakePeriod(190, 1950, 0, 2, "x"));
+    window.RefreshAll();
+    const QStringList shown = ListTexts(*window.GetPeriodList());
+    QListWidget plain;
+    for (const QString& text : shown)
+        plain.addItem(text);
+    plain.sortItems();
+    EXPECT_EQ(ListTexts(plain), shown);
+    EXPECT_LT(shown.indexOf(QStringLiteral("1900, 1950, B")),
+              shown.indexOf(QStringLiteral("1900, 1950, a")));
+}
+
 TEST(PeriodList, PickingAnEntrySelectsItsPeriodOnce)
 {
     KIN_TestFolder folder;

@@ -3,7 +3,7 @@
 #include "FIL_OpenFile.h"
 #include "FIL_PrivateElement.h"
 #include "KIT_SafeObject.h"
-#include "TestFiles.h"
+#include "KIN_TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "TRE_Buffer.h"
-#include "TestFiles.h"
+#include "KIN_TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TRE_Automate.h"
 #include "TRE_Element.h"
-#include "TestFiles.h"
+#include "KIN_TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "TRE_Champ.h"
 #include "TRE_Fichier.h"
 #include "TRE_LecteurTexte.h"
-#include "TestFiles.h"
+#include "KIN_TestFiles.h"
 
 #include <gtest/gtest.h>
 

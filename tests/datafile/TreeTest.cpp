@@ -5,7 +5,7 @@
 #include "TRE_Tableau.h"
 #include "TRE_Texte.h"
 #include "TRE_ValeurSimple.h"
-#include "TestFiles.h"
+#include "KIN_TestFiles.h"
 
 #include <gtest/gtest.h>
 

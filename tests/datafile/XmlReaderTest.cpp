@@ -4,7 +4,7 @@
 #include "TRE_LecteurXml.h"
 #include "TRE_Table.h"
 #include "TRE_Tableau.h"
-#include "TestFiles.h"
+#include "KIN_TestFiles.h"
 
 #include <gtest/gtest.h>
 

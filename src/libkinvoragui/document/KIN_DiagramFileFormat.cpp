@@ -73,7 +73,8 @@ public:
     // A free text, escaped on the way.
     template <std::size_t N> void EscapedAttribute(const char (&name)[N], const std::string& text)
     {
-        if (KIN_EscapeTable::NeedsUnderscoreTokens(text))
+        // Underscores may need tokens of their own; the table decides that.
+        if (text.find('_') != std::string::npos)
         {
             std::string escaped = text;
             KIN_EscapeTable::EscapeText(escaped);
@@ -189,9 +190,9 @@ pid_t WriterOfSibling(const std::string& name, const std::string& prefix)
     return static_cast<pid_t>(nPid);
 }
 
-// A save killed half-way leaves its sibling behind; the next save removes those of writers
-// that no longer run (a running one may still be saving).
-void RemoveStaleSiblings(const std::string& fileName)
+} // namespace
+
+void KIN_DiagramFileFormat::RemoveStaleSiblings(const std::string& fileName)
 {
     const std::size_t nSlash = fileName.rfind('/');
     const std::string folder = nSlash == std::string::npos ? "." : fileName.substr(0, nSlash + 1);
@@ -207,6 +208,9 @@ void RemoveStaleSiblings(const std::string& fileName)
             ::unlinkat(::dirfd(directory.get()), pEntry->d_name, 0);
     }
 }
+
+namespace
+{
 
 // A new file beside the target, created exclusively; -1 when none can be created.
 int CreateSibling(const std::string& fileName, std::string& siblingName)
@@ -300,10 +304,7 @@ bool KIN_DiagramFileFormat::Save(const KIN_DataDiagram& diagram, const std::stri
     bool bWritten = out.Flush();
     bWritten = ::close(nFile) == 0 && bWritten;
     if (bWritten && std::rename(siblingName.c_str(), fileName.c_str()) == 0)
-    {
-        RemoveStaleSiblings(fileName);
         return true;
-    }
     std::remove(siblingName.c_str());
     return false;
 }

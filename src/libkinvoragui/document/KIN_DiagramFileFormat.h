@@ -14,6 +14,10 @@ public:
     // renamed over it only once complete, so a failed save keeps the previous file.
     static bool Save(const KIN_DataDiagram& diagram, const std::string& fileName);
 
+    // A save killed half-way leaves its unfinished file beside the target: removes those of
+    // writers that no longer run (a running one may still be saving).
+    static void RemoveStaleSiblings(const std::string& fileName);
+
     // Reads a diagram file into diagram, replacing all of it; false, with diagram left as
     // it was, when the file cannot be read or has no complete E element. Values are not
     // clamped here. Elements missing one of their attributes are skipped.

@@ -141,18 +141,19 @@ void KIN_EscapeTable::EscapeText(std::string& text)
 {
     if (text.empty())
         return;
-    const bool bUnderscores = NeedsUnderscoreTokens(text);
-    EscapeWith(text, bUnderscores);
-}
-
-bool KIN_EscapeTable::NeedsUnderscoreTokens(const std::string& text)
-{
-    if (text.find('_') == std::string::npos)
-        return false;
-    std::string readBack = text;
-    EscapeWith(readBack, false);
-    UnescapeText(readBack);
-    return readBack != text;
+    std::string escaped = text;
+    EscapeWith(escaped, false);
+    if (text.find('_') != std::string::npos)
+    {
+        std::string readBack = escaped;
+        UnescapeText(readBack);
+        if (readBack != text)
+        {
+            escaped = text;
+            EscapeWith(escaped, true);
+        }
+    }
+    text.swap(escaped);
 }
 
 const std::array<const std::string*, 256>& KIN_EscapeTable::TokensOfBytes()

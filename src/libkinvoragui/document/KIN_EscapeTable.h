@@ -23,8 +23,6 @@ public:
     static void UnescapeText(std::string& text);
     // The token that replaces each byte, null for a byte written as it is.
     static const std::array<const std::string*, 256>& TokensOfBytes();
-    // Whether the text needs "__tag95__" for its underscores to read back as written.
-    static bool NeedsUnderscoreTokens(const std::string& text);
     // Replaces every occurrence, left to right and not overlapping an earlier one; the
     // inserted replacement is not scanned again.
     static void ReplaceAll(std::string& text, const std::string& search,

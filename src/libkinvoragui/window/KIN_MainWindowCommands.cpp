@@ -3,6 +3,7 @@
 
 #include "KIN_DataDiagram.h"
 #include "KIN_DateScale.h"
+#include "KIN_DiagramFileFormat.h"
 #include "KIN_DlgDiagramLimits.h"
 #include "KIN_DlgDiagramShift.h"
 #include "KIN_DlgPeriodLimits.h"
@@ -107,6 +108,9 @@ void KIN_MainWindow::LoadFile(const std::string& path)
 {
     if (!path.empty() && m_pDocumentPlain)
     {
+        // Only a crash leaves unfinished saves behind, so a start is the time to clear them.
+        if (m_bFirstLoad)
+            KIN_DiagramFileFormat::RemoveStaleSiblings(path);
         if (m_pDocumentPlain->Load(path))
         {
             m_currentFile = path;

@@ -1,5 +1,6 @@
 #include "KIN_DataFile.h"
 #include "KIN_DiagramFileFormat.h"
+#include "KIN_TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -19,34 +20,17 @@ class DiagramFileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kinvora-diagram-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
         document = CreateDataFile();
         document->SetLimits(0, 40, 10, true);
     }
 
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string Path(const std::string& name) const { return (folder / name).string(); }
-
+    std::string Path(const std::string& name) const { return folder.Path(name); }
     std::string Write(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-        return Path(name);
+        return folder.Write(name, bytes);
     }
-
-    static std::string Read(const std::string& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
-
-    static std::string Fixture(const std::string& name)
-    {
-        return std::string(KINVORA_TEST_DATA_DIR) + "/" + name;
-    }
+    static std::string Read(const std::string& path) { return ReadBytes(path); }
+    static std::string Fixture(const std::string& name) { return DataPath(name); }
 
     std::string Saved()
     {
@@ -67,11 +51,12 @@ protected:
 
     std::size_t FilesInFolder() const
     {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
-                                                      std::filesystem::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(folder.Root()),
+                          std::filesystem::directory_iterator()));
     }
 
-    std::filesystem::path folder;
+    TestFolder folder;
     sp<KIN_IDataFile> document;
 };
 
@@ -322,7 +307,7 @@ TEST_F(DiagramFileTest, SaveFailsWhereNothingCanBeWritten)
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
-TEST_F(DiagramFileTest, SaveRemovesWhatKilledSavesLeftBehind)
+TEST_F(DiagramFileTest, WhatKilledSavesLeftBehindIsRemoved)
 {
     // A process that no longer runs (the highest possible pid is never in use here) and
     // one that does: only the dead writer's file goes.
@@ -331,7 +316,7 @@ TEST_F(DiagramFileTest, SaveRemovesWhatKilledSavesLeftBehind)
         Write("autosave.xml.saving-" + std::to_string(getppid()) + "-0", "<kinvora>");
     const std::string other = Write("notes.xml.saving-2147483646-0", "mine");
     const std::string unrelated = Write("autosave.xml.saving-by-hand", "mine");
-    ASSERT_TRUE(document->Save(Path("autosave.xml")));
+    KIN_DiagramFileFormat::RemoveStaleSiblings(Path("autosave.xml"));
     EXPECT_FALSE(std::filesystem::exists(dead));
     EXPECT_TRUE(std::filesystem::exists(alive));
     EXPECT_TRUE(std::filesystem::exists(other));

@@ -1,4 +1,5 @@
 #include "KIN_IDataFile.h"
+#include "KIN_TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -23,16 +24,22 @@ const char* const g_validFile =
     "\t<I x=\"205\" y=\"40\" s=\"0.5\" f=\"a__tag46__png\" />\n"
     "</kinvora>\n";
 
+void ExpectSameDiagram(const KIN_DataDiagram& data, const KIN_DataDiagram& expected)
+{
+    EXPECT_EQ(data.periods, expected.periods);
+    EXPECT_EQ(data.links, expected.links);
+    EXPECT_EQ(data.images, expected.images);
+    EXPECT_EQ(data.begin, expected.begin);
+    EXPECT_EQ(data.end, expected.end);
+    EXPECT_EQ(data.width, expected.width);
+}
+
 // A document holding one of each record, for checking that a failed load keeps it all.
 class HostileFileTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kinvora-hostile-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
         document = CreateDataFile();
         document->SetLimits(5, 25, 30, true);
         KIN_DataPeriod period;
@@ -45,14 +52,7 @@ protected:
         before = *document->GetData();
     }
 
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string Write(const std::string& bytes) const
-    {
-        const std::string path = (folder / "hostile.xml").string();
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-        return path;
-    }
+    std::string Write(const std::string& bytes) const { return folder.Write("hostile.xml", bytes); }
 
     // The load fails and leaves every field of the diagram as it was.
     void ExpectRefused(const std::string& bytes)
@@ -61,33 +61,19 @@ protected:
         ExpectUnchanged();
     }
 
-    void ExpectUnchanged() const
-    {
-        const KIN_DataDiagram& data = *document->GetData();
-        EXPECT_EQ(data.periods, before.periods);
-        EXPECT_EQ(data.links, before.links);
-        EXPECT_EQ(data.images, before.images);
-        EXPECT_EQ(data.begin, before.begin);
-        EXPECT_EQ(data.end, before.end);
-        EXPECT_EQ(data.width, before.width);
-    }
+    void ExpectUnchanged() const { ExpectSameDiagram(*document->GetData(), before); }
 
     // What loads saves and loads back to the same records.
     void ExpectRoundTrip() const
     {
-        const std::string path = (folder / "again.xml").string();
+        const std::string path = folder.Path("again.xml");
         ASSERT_TRUE(document->Save(path));
         const sp<KIN_IDataFile> again = CreateDataFile();
         ASSERT_TRUE(again->Load(path));
-        EXPECT_EQ(again->GetData()->periods, document->GetData()->periods);
-        EXPECT_EQ(again->GetData()->links, document->GetData()->links);
-        EXPECT_EQ(again->GetData()->images, document->GetData()->images);
-        EXPECT_EQ(again->GetData()->begin, document->GetData()->begin);
-        EXPECT_EQ(again->GetData()->end, document->GetData()->end);
-        EXPECT_EQ(again->GetData()->width, document->GetData()->width);
+        ExpectSameDiagram(*again->GetData(), *document->GetData());
     }
 
-    std::filesystem::path folder;
+    TestFolder folder;
     sp<KIN_IDataFile> document;
     KIN_DataDiagram before;
 };
@@ -152,7 +138,7 @@ TEST_F(HostileFileTest, EntityBombIsRefusedQuickly)
 
 TEST_F(HostileFileTest, ExternalEntityIsNeverRead)
 {
-    const std::string secret = (folder / "secret.txt").string();
+    const std::string secret = folder.Path("secret.txt");
     std::ofstream(secret) << "SECRET";
     const std::string file = "<?xml version=\"1.0\"?>\n<!DOCTYPE kinvora [\n<!ENTITY x SYSTEM \"" +
                              secret +

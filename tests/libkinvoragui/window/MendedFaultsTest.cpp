@@ -299,7 +299,8 @@ long GenerationOf(const KIN_DataDiagram& diagram)
     if (diagram.periods.size() != g_nWriterPeriods)
         return -1;
     const std::string& title = diagram.periods.front().title;
-    const long nGeneration = std::atol(title.c_str() + std::strlen("generation "));
+    const std::size_t nPrefix = std::strlen("generation ");
+    const long nGeneration = title.size() > nPrefix ? std::atol(title.c_str() + nPrefix) : -1;
     const bool bWhole = title == GenerationTitle(nGeneration, "first") &&
                         diagram.periods.back().title == GenerationTitle(nGeneration, "last") &&
                         diagram.width == GenerationWidth(nGeneration);
@@ -402,7 +403,7 @@ TEST(AtomicAutosave, KillingTheProgramWhileItSavesLeavesTheOldOrTheNewDiagram)
     // The kills landed both between saves and during them; the saves went on meanwhile.
     EXPECT_GT(nSaved, g_nKillRounds);
     EXPECT_GT(nKilledWhileSaving, 0);
-    // Each save clears what the killed ones left beside the file.
+    // Each start clears what the killed writers left beside the file.
     EXPECT_LE(QDir::current().entryList({S("autosave.xml.saving-*")}, QDir::Files).size(), 1);
     KIN_MainWindow window;
     EXPECT_EQ(GenerationOf(*window.GetDocument()->GetData()), nSaved);

@@ -1,5 +1,5 @@
-#ifndef TESTFILES_H
-#define TESTFILES_H
+#ifndef KIN_TESTFILES_H
+#define KIN_TESTFILES_H
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,6 +25,7 @@ public:
     TestFolder(const TestFolder&) = delete;
     TestFolder& operator=(const TestFolder&) = delete;
 
+    const std::string& Root() const { return m_path; }
     std::string Path(const std::string& name) const { return m_path + "/" + name; }
 
     // Writes the bytes to a file of that name and returns its path.

@@ -12,6 +12,7 @@ constexpr int kIconHeight = 20;
 constexpr std::int32_t kDefaultBorder = 12;    // darkRed
 constexpr std::int32_t kDefaultBackground = 4; // lightGray
 constexpr std::int32_t kDefaultText = 14;      // darkBlue
+constexpr int kSharedPenWidths = 8;
 
 std::vector<QIcon>& IconStore()
 {
@@ -56,6 +57,24 @@ std::vector<QIcon> BuildIcons()
         icons.emplace_back(swatch);
     }
     return icons;
+}
+
+std::vector<QBrush> BuildBrushes()
+{
+    std::vector<QBrush> brushes;
+    for (const QColor& color : KIN_ColorValues())
+        brushes.emplace_back(color);
+    return brushes;
+}
+
+// Row by colour, column by width.
+std::vector<QPen> BuildPens()
+{
+    std::vector<QPen> pens;
+    for (const QBrush& brush : BuildBrushes())
+        for (int nWidth = 0; nWidth < kSharedPenWidths; ++nWidth)
+            pens.emplace_back(brush, nWidth, Qt::SolidLine);
+    return pens;
 }
 
 std::int32_t DefaultIndex(KIN_ColorRole role)
@@ -106,4 +125,19 @@ std::int32_t KIN_ColorIndexOrDefault(std::int32_t nIndex, KIN_ColorRole role)
 QColor KIN_ColorOfIndex(std::int32_t nIndex, KIN_ColorRole role)
 {
     return KIN_ColorValues()[static_cast<std::size_t>(KIN_ColorIndexOrDefault(nIndex, role))];
+}
+
+QBrush KIN_BrushOfIndex(std::int32_t nIndex, KIN_ColorRole role)
+{
+    static const std::vector<QBrush> brushes = BuildBrushes();
+    return brushes[static_cast<std::size_t>(KIN_ColorIndexOrDefault(nIndex, role))];
+}
+
+QPen KIN_PenOfIndex(std::int32_t nIndex, KIN_ColorRole role, int nWidth)
+{
+    static const std::vector<QPen> pens = BuildPens();
+    const auto nRow = static_cast<std::size_t>(KIN_ColorIndexOrDefault(nIndex, role));
+    if (nWidth < 0 || nWidth >= kSharedPenWidths)
+        return QPen(QBrush(KIN_ColorValues()[nRow]), nWidth, Qt::SolidLine);
+    return pens[nRow * kSharedPenWidths + static_cast<std::size_t>(nWidth)];
 }

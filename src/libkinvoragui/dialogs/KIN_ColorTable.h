@@ -1,8 +1,10 @@
 #ifndef KIN_COLORTABLE_H
 #define KIN_COLORTABLE_H
 
+#include <QBrush>
 #include <QColor>
 #include <QIcon>
+#include <QPen>
 
 #include <cstdint>
 #include <string>
@@ -28,5 +30,11 @@ enum class KIN_ColorRole
 std::int32_t KIN_ColorIndexOrDefault(std::int32_t nIndex, KIN_ColorRole role);
 // The colour of nIndex, or of the role's default when nIndex names no entry.
 QColor KIN_ColorOfIndex(std::int32_t nIndex, KIN_ColorRole role);
+
+// A solid brush, and a solid pen of the given width, in the colour of nIndex (or of the
+// role's default). Every call for one colour hands out the same shared data, so that
+// thousands of items drawn in it hold one copy; pens wider than 7 are made afresh.
+QBrush KIN_BrushOfIndex(std::int32_t nIndex, KIN_ColorRole role);
+QPen KIN_PenOfIndex(std::int32_t nIndex, KIN_ColorRole role, int nWidth);
 
 #endif

@@ -22,6 +22,7 @@ namespace
 // State of the one link drag that can run at a time.
 struct LinkDrag
 {
+    std::vector<KIN_GraphicPeriod*> periods;
     std::vector<KIN_GraphicConnection*> registry;
     KIN_GraphicConnection* pSource = nullptr;
     KIN_GraphicConnection* pTarget = nullptr;
@@ -50,13 +51,14 @@ int DiameterOf(int nState)
 } // namespace
 
 KIN_GraphicConnection::KIN_GraphicConnection(KIN_GraphicPeriod* pPeriod)
-    : QGraphicsEllipseItem(pPeriod), KIT_SafeObject("KIN_GraphicConnection"), m_pPeriod(pPeriod)
+    : QGraphicsEllipseItem(nullptr), KIT_SafeObject("KIN_GraphicConnection"), m_pPeriod(pPeriod)
 {
-    setCursor(Qt::SizeAllCursor);
     setAcceptDrops(true);
     Drag().registry.push_back(this);
     CopyPeriodLook();
     UpdatePointShape();
+    // Joins its period last: until then no change has to reach the scene.
+    setParentItem(pPeriod);
 }
 
 KIN_GraphicConnection::~KIN_GraphicConnection()
@@ -74,7 +76,12 @@ void KIN_GraphicConnection::UpdatePointShape()
 {
     const int d = DiameterOf(m_nState);
     setRect(-d / 2, -d / 2, d, d);
-    setVisible(m_nState != Idle || m_bLinked || m_bPeriodSelected);
+    const bool bShown = m_nState != Idle || m_bLinked || m_bPeriodSelected;
+    // The mouse never meets a hidden point, and most points stay hidden: a point takes its
+    // cursor when first shown, which spares the others a cursor each.
+    if (bShown && !hasCursor())
+        setCursor(Qt::SizeAllCursor);
+    setVisible(bShown);
 }
 
 void KIN_GraphicConnection::CopyPeriodLook()
@@ -91,6 +98,10 @@ void KIN_GraphicConnection::SetState(int nState)
 
 void KIN_GraphicConnection::SetAllPointStates(int nState)
 {
+    // A point not made yet is idle and hidden; any other state shows it, so all are made.
+    if (nState != Idle)
+        for (KIN_GraphicPeriod* pPeriod : Drag().periods)
+            pPeriod->CreateAllPoints();
     for (KIN_GraphicConnection* pPoint : Drag().registry)
         if (pPoint->m_nState != nState)
             pPoint->SetState(nState);
@@ -104,6 +115,18 @@ const std::vector<KIN_GraphicConnection*>& KIN_GraphicConnection::Registry()
 void KIN_GraphicConnection::ClearRegistry()
 {
     Drag().registry.clear();
+    Drag().periods.clear();
+}
+
+void KIN_GraphicConnection::RegisterPeriod(KIN_GraphicPeriod* pPeriod)
+{
+    Drag().periods.push_back(pPeriod);
+}
+
+void KIN_GraphicConnection::UnregisterPeriod(KIN_GraphicPeriod* pPeriod)
+{
+    std::vector<KIN_GraphicPeriod*>& periods = Drag().periods;
+    periods.erase(std::remove(periods.begin(), periods.end(), pPeriod), periods.end());
 }
 
 KIN_GraphicLink* KIN_GraphicConnection::RubberBand()
@@ -113,12 +136,7 @@ KIN_GraphicLink* KIN_GraphicConnection::RubberBand()
 
 int KIN_GraphicConnection::IndexOnPeriod() const
 {
-    if (!m_pPeriod)
-        return -1;
-    for (int n = 0; n < KIN_GraphicPeriod::PointCount; ++n)
-        if (m_pPeriod->GetPoint(n) == this)
-            return n;
-    return -1;
+    return m_pPeriod ? m_pPeriod->IndexOfPoint(this) : -1;
 }
 
 void KIN_GraphicConnection::UpdateRubberBand(QGraphicsSceneDragDropEvent* pQEvent)

@@ -38,9 +38,12 @@ public:
 
     // Every registered point whose state differs takes the state.
     static void SetAllPointStates(int nState);
-    // Points created since the last rebuild, in creation order.
+    // Points created since the last rebuild, in creation order. Periods make their points on
+    // first use; any state but Idle makes the points of every registered period first.
     static const std::vector<KIN_GraphicConnection*>& Registry();
     static void ClearRegistry();
+    static void RegisterPeriod(KIN_GraphicPeriod* pPeriod);
+    static void UnregisterPeriod(KIN_GraphicPeriod* pPeriod);
     // Lets the rubber band follow the mouse, or snap to the target under it.
     static void UpdateRubberBand(QGraphicsSceneDragDropEvent* pQEvent);
     static KIN_GraphicLink* RubberBand();

@@ -23,24 +23,35 @@ namespace
 {
 constexpr int g_nRaisedZ = 200001;
 
-// The border colour of the period owning the higher end (the second on a tie).
-QColor ColorOfHigherEnd(const KIN_GraphicConnection* pFirst, const KIN_GraphicConnection* pSecond)
+constexpr int g_nNoColor = -1;
+
+// The border colour index of the period owning the higher end (the second on a tie).
+int ColorIndexOfHigherEnd(const KIN_GraphicConnection* pFirst, const KIN_GraphicConnection* pSecond)
 {
     if (!pFirst || !pSecond)
-        return QColor();
+        return g_nNoColor;
     const KIN_GraphicConnection* pHigher =
         pFirst->scenePos().y() < pSecond->scenePos().y() ? pFirst : pSecond;
     const KIN_GraphicPeriod* pPeriod = pHigher->GetPeriod();
-    return pPeriod ? KIN_ColorOfIndex(pPeriod->GetRecord().colorBorder, KIN_ColorRole::Border)
-                   : QColor();
+    return pPeriod
+               ? KIN_ColorIndexOrDefault(pPeriod->GetRecord().colorBorder, KIN_ColorRole::Border)
+               : g_nNoColor;
+}
+
+const QPen& FreeRubberBandPen()
+{
+    static const QPen pen(QColor(0, 0, 0, 150), 4, Qt::DotLine);
+    return pen;
 }
 } // namespace
 
 KIN_GraphicLink::KIN_GraphicLink(KIN_GraphicConnection* pFirst, KIN_GraphicConnection* pSecond,
                                  const KIN_DataLink& link)
     : QGraphicsLineItem(nullptr), KIT_SafeObject("KIN_GraphicLink"), m_pFirst(pFirst),
-      m_pSecond(pSecond), m_link(link), m_color(ColorOfHigherEnd(pFirst, pSecond))
+      m_pSecond(pSecond), m_link(link), m_nColorIndex(ColorIndexOfHigherEnd(pFirst, pSecond))
 {
+    if (m_nColorIndex != g_nNoColor)
+        m_color = KIN_ColorValues()[static_cast<std::size_t>(m_nColorIndex)];
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -57,29 +68,32 @@ void KIN_GraphicLink::SetPartners(KIN_GraphicLink* pFirst, KIN_GraphicLink* pSec
     m_partners = {pFirst, pSecond};
 }
 
+QPen KIN_GraphicLink::PenOfWidth(int nWidth) const
+{
+    if (m_nColorIndex == g_nNoColor)
+        return QPen(QBrush(m_color), nWidth, Qt::SolidLine);
+    return KIN_PenOfIndex(m_nColorIndex, KIN_ColorRole::Border, nWidth);
+}
+
 void KIN_GraphicLink::ApplyStyle(int nStyle)
 {
-    QPen stroke(m_color);
-    qreal z = std::min(line().y1(), line().y2()) + 1;
+    qreal z = g_nRaisedZ;
     switch (nStyle)
     {
     case Selected:
-        stroke.setWidth(6);
-        z = g_nRaisedZ;
+        setPen(PenOfWidth(6));
         break;
     case RubberBandFree:
-        stroke = QPen(QColor(0, 0, 0, 150), 4, Qt::DotLine);
-        z = g_nRaisedZ;
+        setPen(FreeRubberBandPen());
         break;
     case RubberBandOnTarget:
-        stroke.setWidth(5);
-        z = g_nRaisedZ;
+        setPen(PenOfWidth(5));
         break;
     default:
-        stroke.setWidth(3);
+        setPen(PenOfWidth(3));
+        z = std::min(line().y1(), line().y2()) + 1;
         break;
     }
-    setPen(stroke);
     setZValue(z);
     m_nStyle = nStyle;
 }

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QGraphicsLineItem>
+#include <QPen>
 
 #include <array>
 
@@ -49,11 +50,14 @@ protected:
 
 private:
     void ApplyStyle(int nStyle);
+    QPen PenOfWidth(int nWidth) const;
 
     int m_nStyle = Normal;
     KIN_GraphicConnection* m_pFirst;
     KIN_GraphicConnection* m_pSecond;
     KIN_DataLink m_link;
+    // The colour's entry in the colour table, or -1 for a segment without ends.
+    int m_nColorIndex;
     QColor m_color;
     std::array<KIN_GraphicLink*, 2> m_partners{};
 };

@@ -22,7 +22,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QStringTokenizer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -87,32 +89,50 @@ KIN_GraphicPeriod::KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQV
     const std::int32_t nBegin = KIN_YearToPosition(pPeriod->begin);
     const std::int32_t nEnd = KIN_YearToPosition(pPeriod->end);
 
-    setBrush(QBrush(KIN_ColorOfIndex(pPeriod->colorBackground, KIN_ColorRole::Background)));
-    setPen(QPen(QBrush(KIN_ColorOfIndex(pPeriod->colorBorder, KIN_ColorRole::Border)), 0,
-                Qt::SolidLine));
-    m_textPen = QPen(KIN_ColorOfIndex(pPeriod->colorText, KIN_ColorRole::Text));
+    setBrush(KIN_BrushOfIndex(pPeriod->colorBackground, KIN_ColorRole::Background));
+    setPen(KIN_PenOfIndex(pPeriod->colorBorder, KIN_ColorRole::Border, 0));
+    m_textPen = KIN_PenOfIndex(pPeriod->colorText, KIN_ColorRole::Text, 1);
     setRect(0, 0, 100.0 * pPeriod->width - 10, 5.0 * (static_cast<double>(nEnd) - nBegin) - 4);
     setCursor(Qt::PointingHandCursor);
     setPos(100.0 * pPeriod->column + 5, 5.0 * nBegin + 2);
     setZValue(y());
 
-    m_titleLines = KIT_ToQString(pPeriod->title).split(QLatin1Char('\n'));
+    m_title = KIT_ToQString(pPeriod->title);
+    m_nTitleLines = 1 + static_cast<int>(m_title.count(QLatin1Char('\n')));
     m_textRect = TextRect();
     CreateListEntry();
-    CreatePoints();
-    // Added last, with its points: until then no change has to reach the scene or its views.
+    // Added last: until then no change has to reach the scene or its views.
     pQScene->addItem(this);
+    KIN_GraphicConnection::RegisterPeriod(this);
 }
 
 KIN_GraphicPeriod::~KIN_GraphicPeriod()
 {
     if (KIN_SceneSelection::Get().pCurrentPeriod == this)
         DeselectPeriod();
+    KIN_GraphicConnection::UnregisterPeriod(this);
 }
 
-KIN_GraphicConnection* KIN_GraphicPeriod::GetPoint(int nIndex) const
+KIN_GraphicConnection* KIN_GraphicPeriod::GetPoint(int nIndex)
 {
-    return nIndex >= 0 && nIndex < PointCount ? m_points[static_cast<size_t>(nIndex)] : nullptr;
+    if (nIndex < 0 || nIndex >= PointCount)
+        return nullptr;
+    KIN_GraphicConnection*& pPoint = m_points[static_cast<size_t>(nIndex)];
+    if (!pPoint)
+        pPoint = CreatePoint(nIndex);
+    return pPoint;
+}
+
+int KIN_GraphicPeriod::IndexOfPoint(const KIN_GraphicConnection* pPoint) const
+{
+    const auto found = std::find(m_points.begin(), m_points.end(), pPoint);
+    return pPoint && found != m_points.end() ? static_cast<int>(found - m_points.begin()) : -1;
+}
+
+void KIN_GraphicPeriod::CreateAllPoints()
+{
+    for (int n = 0; n < PointCount; ++n)
+        GetPoint(n);
 }
 
 void KIN_GraphicPeriod::CreateListEntry()
@@ -126,26 +146,49 @@ void KIN_GraphicPeriod::CreateListEntry()
     m_pListEntry->setText(QStringLiteral("%1, %2, %3")
                               .arg(KIT_ToQString(KIN_DateToText(m_pPeriod->begin)), 0, blank)
                               .arg(KIT_ToQString(KIN_DateToText(m_pPeriod->end)), 0, blank)
-                              .arg(m_titleLines.constFirst(), 0, blank));
+                              .arg(QStringView(m_title).left(FirstLineLength()), 0, blank));
     context.bSelectionGuard = true;
     context.pQPeriodList->insertItem(context.pQPeriodList->count(), m_pListEntry);
     context.bSelectionGuard = false;
 }
 
-void KIN_GraphicPeriod::CreatePoints()
+KIN_GraphicConnection* KIN_GraphicPeriod::CreatePoint(int nIndex)
 {
-    for (KIN_GraphicConnection*& pPoint : m_points)
-        pPoint = new KIN_GraphicConnection(this);
+    auto* pPoint = new KIN_GraphicConnection(this);
+    pPoint->setPos(PointPlace(nIndex));
+    // Siblings stack in the order of their indexes, whatever order they are made in.
+    for (size_t n = static_cast<size_t>(nIndex) + 1; n < m_points.size(); ++n)
+        if (m_points[n])
+        {
+            pPoint->stackBefore(m_points[n]);
+            break;
+        }
+    if (KIN_SceneSelection::Get().pCurrentPeriod == this)
+    {
+        pPoint->SetPeriodSelected(true);
+        pPoint->UpdatePointShape();
+    }
+    return pPoint;
+}
+
+QPointF KIN_GraphicPeriod::PointPlace(int nIndex) const
+{
     const int nWidth = static_cast<int>(rect().width());
     const int nHeight = static_cast<int>(rect().height());
-    const int nText = 35 + 20 * (static_cast<int>(m_titleLines.size()) - 1);
-    const QPoint places[PointCount] = {{FloorHalf(nWidth), 0},
-                                       {FloorHalf(nWidth), nText},
-                                       {FloorHalf(nWidth), nHeight},
-                                       {0, FloorHalf(nText)},
-                                       {nWidth, FloorHalf(nText)}};
-    for (int n = 0; n < PointCount; ++n)
-        m_points[static_cast<size_t>(n)]->setPos(places[n]);
+    const int nText = 35 + 20 * (m_nTitleLines - 1);
+    switch (nIndex)
+    {
+    case 0:
+        return QPointF(FloorHalf(nWidth), 0);
+    case 1:
+        return QPointF(FloorHalf(nWidth), nText);
+    case 2:
+        return QPointF(FloorHalf(nWidth), nHeight);
+    case 3:
+        return QPointF(0, FloorHalf(nText));
+    default:
+        return QPointF(nWidth, FloorHalf(nText));
+    }
 }
 
 QRectF KIN_GraphicPeriod::TextRect() const
@@ -167,13 +210,14 @@ QRectF KIN_GraphicPeriod::TextRect() const
     static const Bound title = boundOf(TitleFont());
     static const Bound line = boundOf(LineFont());
     QRectF area;
-    for (int n = 0; n < m_titleLines.size(); ++n)
+    int n = 0;
+    for (const QStringView text : QStringTokenizer(m_title, QLatin1Char('\n')))
     {
         const Bound& bound = n == 0 ? title : line;
-        const int nBaseline = 25 + 20 * n;
-        area |= QRectF(5, nBaseline - bound.nAscent,
-                       static_cast<qreal>(bound.nMaxWidth) * m_titleLines[n].size(),
-                       bound.nAscent + bound.nDescent + 1);
+        const int nBaseline = 25 + 20 * n++;
+        area |=
+            QRectF(5, nBaseline - bound.nAscent, static_cast<qreal>(bound.nMaxWidth) * text.size(),
+                   bound.nAscent + bound.nDescent + 1);
     }
     return area;
 }
@@ -188,11 +232,18 @@ void KIN_GraphicPeriod::paint(QPainter* pQPainter, const QStyleOptionGraphicsIte
 {
     QGraphicsRectItem::paint(pQPainter, pQOption, pQWidget);
     pQPainter->setPen(m_textPen);
-    pQPainter->setFont(TitleFont());
-    pQPainter->drawText(QPointF(5, 25), m_titleLines.constFirst());
-    pQPainter->setFont(LineFont());
-    for (int n = 1; n < m_titleLines.size(); ++n)
-        pQPainter->drawText(QPointF(5, 25 + 20 * n), m_titleLines[n]);
+    int n = 0;
+    for (const QStringView text : QStringTokenizer(m_title, QLatin1Char('\n')))
+    {
+        pQPainter->setFont(n == 0 ? TitleFont() : LineFont());
+        pQPainter->drawText(QPointF(5, 25 + 20 * n++), text.toString());
+    }
+}
+
+qsizetype KIN_GraphicPeriod::FirstLineLength() const
+{
+    const qsizetype nBreak = m_title.indexOf(QLatin1Char('\n'));
+    return nBreak < 0 ? m_title.size() : nBreak;
 }
 
 void KIN_GraphicPeriod::ApplyLook(int nAlpha, int nBorderWidth)
@@ -212,6 +263,7 @@ void KIN_GraphicPeriod::ApplyLook(int nAlpha, int nBorderWidth)
 
 void KIN_GraphicPeriod::SelectPeriod()
 {
+    CreateAllPoints();
     for (KIN_GraphicConnection* pPoint : m_points)
     {
         pPoint->SetPeriodSelected(true);
@@ -247,10 +299,11 @@ void KIN_GraphicPeriod::SelectPeriod()
 void KIN_GraphicPeriod::DeselectPeriod()
 {
     for (KIN_GraphicConnection* pPoint : m_points)
-    {
-        pPoint->SetPeriodSelected(false);
-        pPoint->UpdatePointShape();
-    }
+        if (pPoint)
+        {
+            pPoint->SetPeriodSelected(false);
+            pPoint->UpdatePointShape();
+        }
     setCursor(Qt::PointingHandCursor);
     ApplyLook(255, 0);
     KIN_SceneSelection& selection = KIN_SceneSelection::Get();
@@ -260,7 +313,8 @@ void KIN_GraphicPeriod::DeselectPeriod()
     EnablePeriodActions(false);
     setZValue(y());
     for (KIN_GraphicConnection* pPoint : m_points)
-        pPoint->CopyPeriodLook();
+        if (pPoint)
+            pPoint->CopyPeriodLook();
     if (selection.pCurrentLink)
         selection.pCurrentLink->SetLinkStyle(KIN_GraphicLink::Normal);
     for (KIN_GraphicLink* pLink : m_links)

@@ -7,6 +7,7 @@
 #include <QGraphicsRectItem>
 #include <QPen>
 #include <QPointF>
+#include <QString>
 #include <QStringList>
 
 #include <array>
@@ -33,8 +34,13 @@ public:
     const KIN_DataPeriod& GetRecord() const { return *m_pPeriod; }
     KIN_ItemListPeriod* GetListEntry() const { return m_pListEntry; }
     QGraphicsView* GetView() const { return m_pQView; }
-    KIN_GraphicConnection* GetPoint(int nIndex) const;
-    const QStringList& GetTitleLines() const { return m_titleLines; }
+    // The point of nIndex (0..4), made on first use: a point stays hidden until it is linked,
+    // its period selected or a link drag offers it, and most points never are.
+    KIN_GraphicConnection* GetPoint(int nIndex);
+    // The index of one of this period's points, or -1; makes no point.
+    int IndexOfPoint(const KIN_GraphicConnection* pPoint) const;
+    void CreateAllPoints();
+    QStringList GetTitleLines() const { return m_title.split(QLatin1Char('\n')); }
     const std::vector<KIN_GraphicLink*>& GetLinks() const { return m_links; }
     void AddLink(KIN_GraphicLink* pLink) { m_links.push_back(pLink); }
 
@@ -53,9 +59,11 @@ protected:
 
 private:
     void CreateListEntry();
-    void CreatePoints();
+    KIN_GraphicConnection* CreatePoint(int nIndex);
+    QPointF PointPlace(int nIndex) const;
     void ApplyLook(int nAlpha, int nBorderWidth);
     QRectF TextRect() const;
+    qsizetype FirstLineLength() const;
     // Where the mouse of the event is now in the scene, after any scroll since it came.
     QPointF MouseScenePos(const QGraphicsSceneMouseEvent* pQEvent) const;
 
@@ -65,7 +73,9 @@ private:
     QPointF m_pressScenePos;
     QPointF m_pressItemPos;
     bool m_bSelecting = false;
-    QStringList m_titleLines;
+    // One text, split when drawn: a list of lines per period costs more than the drawing.
+    QString m_title;
+    int m_nTitleLines = 1;
     QRectF m_textRect;
     QPen m_textPen;
     std::array<KIN_GraphicConnection*, PointCount> m_points{};

@@ -26,13 +26,6 @@
 
 namespace
 {
-template <class Item> void DeleteNewestFirst(std::vector<Item*>& items)
-{
-    for (auto it = items.rbegin(); it != items.rend(); ++it)
-        delete *it; // an item leaves its scene when it is destroyed
-    items.clear();
-}
-
 bool IsPointIndex(int n)
 {
     return n >= 0 && n < KIN_GraphicPeriod::PointCount;
@@ -70,15 +63,22 @@ void KIN_ViewPeriods::RemoveItems()
     selection.pCurrentImage = nullptr;
     KIN_GraphicConnection::ClearRegistry();
     m_periodsById.clear();
-    // The scene indexes new items only after a delay; removing items that are not indexed
-    // yet costs a search each. A query brings the index up to date first.
-    m_pScene->items(QRectF(0, 0, 1, 1));
-    // Newest first: the scene then drops each item from the end of its lists, which keeps
-    // a rebuild linear in the number of items.
-    DeleteNewestFirst(m_images);
-    DeleteNewestFirst(m_segments);
+    // Clearing drops the scene's index before it deletes the items: deleting them one by one
+    // would take each out of the index, and the index would first have to be built. The
+    // items that outlive a rebuild step out of the scene meanwhile.
+    std::vector<QGraphicsItem*> kept{m_pBorder};
+    if (KIN_GraphicLink* pRubberBand = KIN_GraphicConnection::RubberBand();
+        pRubberBand && pRubberBand->scene() == m_pScene)
+        kept.push_back(pRubberBand);
+    for (QGraphicsItem* pItem : kept)
+        m_pScene->removeItem(pItem);
+    m_pScene->clear();
+    for (QGraphicsItem* pItem : kept)
+        m_pScene->addItem(pItem);
+    m_images.clear();
+    m_segments.clear();
     m_links.clear();
-    DeleteNewestFirst(m_periods);
+    m_periods.clear();
 }
 
 void KIN_ViewPeriods::UpdateSceneRect()
@@ -126,9 +126,10 @@ KIN_GraphicLink* KIN_ViewPeriods::AddSegment(KIN_GraphicConnection* pFirst,
 {
     auto* pSegment = new KIN_GraphicLink(pFirst, pSecond, link);
     pSegment->setLine(line);
+    // Styled before it joins the scene, so that no change has to reach the scene.
+    pSegment->SetLinkStyle(KIN_GraphicLink::Normal);
     m_pScene->addItem(pSegment);
     m_segments.push_back(pSegment);
-    pSegment->SetLinkStyle(KIN_GraphicLink::Normal);
     pFirst->GetPeriod()->AddLink(pSegment);
     pSecond->GetPeriod()->AddLink(pSegment);
     return pSegment;

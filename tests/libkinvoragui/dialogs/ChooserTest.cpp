@@ -4,8 +4,10 @@
 #include "KIN_DateScale.h"
 #include "KIT_QtText.h"
 
+#include <QBrush>
 #include <QIcon>
 #include <QImage>
+#include <QPen>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QWidget>
@@ -45,6 +47,30 @@ TEST(ColorTableTest, IndexesOutsideTheTableTakeTheRoleDefault)
     EXPECT_EQ(KIN_ColorOfIndex(99, KIN_ColorRole::Border), QColor(Qt::darkRed));
     EXPECT_EQ(KIN_ColorOfIndex(-1, KIN_ColorRole::Background), QColor(Qt::lightGray));
     EXPECT_EQ(KIN_ColorOfIndex(7, KIN_ColorRole::Text), QColor(Qt::blue));
+}
+
+TEST(ColorTableTest, PensAndBrushesOfTheTableAreSharedAndKeepTheirLook)
+{
+    const QPen pen = KIN_PenOfIndex(5, KIN_ColorRole::Border, 3);
+    EXPECT_EQ(pen.color(), QColor(Qt::red));
+    EXPECT_EQ(pen.width(), 3);
+    EXPECT_EQ(pen.style(), Qt::SolidLine);
+    EXPECT_EQ(pen, QPen(QColor(Qt::red), 3));
+    EXPECT_EQ(KIN_PenOfIndex(-1, KIN_ColorRole::Border, 0), QPen(QBrush(Qt::darkRed), 0));
+    EXPECT_EQ(KIN_PenOfIndex(7, KIN_ColorRole::Text, 12), QPen(QColor(Qt::blue), 12));
+    EXPECT_EQ(KIN_BrushOfIndex(99, KIN_ColorRole::Background), QBrush(Qt::lightGray));
+    EXPECT_EQ(KIN_BrushOfIndex(18, KIN_ColorRole::Background).style(), Qt::SolidPattern);
+
+    // A second pen of one colour and width holds no copy of its own, and changing one that
+    // was handed out leaves the next ones as they were.
+    QPen first = KIN_PenOfIndex(5, KIN_ColorRole::Border, 3);
+    EXPECT_FALSE(first.isDetached());
+    first.setWidth(9);
+    first.setColor(Qt::green);
+    EXPECT_EQ(KIN_PenOfIndex(5, KIN_ColorRole::Border, 3), pen);
+    QBrush brush = KIN_BrushOfIndex(2, KIN_ColorRole::Background);
+    brush.setColor(Qt::yellow);
+    EXPECT_EQ(KIN_BrushOfIndex(2, KIN_ColorRole::Background).color(), QColor(Qt::darkGray));
 }
 
 TEST(ComboColorsTest, ListsTheNineteenNamedColoursWithSwatches)

@@ -121,8 +121,14 @@ TEST_F(Links, PointsTakeTheirStateSizeAndVisibility)
     window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
     window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 6, 2));
     window.RefreshAll();
+    KIN_GraphicConnection::SetAllPointStates(KIN_GraphicConnection::Candidate);
     window.RefreshAll(); // a rebuild starts the registry again
     const auto& points = KIN_GraphicConnection::Registry();
+    // Hidden points are made only when something shows them; any state but idle shows all.
+    EXPECT_TRUE(points.empty());
+    KIN_GraphicConnection::SetAllPointStates(KIN_GraphicConnection::Idle);
+    EXPECT_TRUE(points.empty());
+    KIN_GraphicConnection::SetAllPointStates(KIN_GraphicConnection::Candidate);
     ASSERT_EQ(points.size(), 10u);
     EXPECT_EQ(points[0], Period(0)->GetPoint(0));
     EXPECT_EQ(points[9], Period(1)->GetPoint(4));
@@ -223,8 +229,8 @@ TEST_F(Links, AParentToChildLinkIsAnElbowInEitherStoredOrder)
         view.RebuildScene();
         const std::vector<KIN_GraphicLink*>& segments = view.GetLinks();
         ExpectSegments(segments, elbow);
-        const KIN_GraphicPeriod* pParent = view.GetPeriods()[0];
-        const KIN_GraphicPeriod* pChild = view.GetPeriods()[1];
+        KIN_GraphicPeriod* pParent = view.GetPeriods()[0];
+        KIN_GraphicPeriod* pChild = view.GetPeriods()[1];
         for (const KIN_GraphicLink* pSegment : segments)
         {
             // Every segment runs from the parent's point 1 to the child's point 0.

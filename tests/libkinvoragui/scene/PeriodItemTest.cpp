@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -68,7 +69,7 @@ protected:
 
 TEST_F(PeriodItem, GeometryOfAPeriod)
 {
-    const KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2, "Title"));
+    KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2, "Title"));
     EXPECT_EQ(pPeriod->rect(), QRectF(0, 0, 190, 496));
     EXPECT_EQ(pPeriod->pos(), QPointF(305, 9502));
     EXPECT_STREQ(pPeriod->GetSafeObjectName(), "KIN_GraphicPeriod");
@@ -92,13 +93,56 @@ TEST_F(PeriodItem, ColoursDefaultByRole)
     EXPECT_EQ(pPeriod->pen().width(), 0);
 }
 
+TEST_F(PeriodItem, SelectingAPeriodLeavesTheOthersOfItsColoursAsTheyWere)
+{
+    KIN_GraphicPeriod* pFirst = Add(KIN_MakePeriod(1900, 2000, 3, 2));
+    Add(KIN_MakePeriod(1900, 2000, 6, 2));
+    KIN_GraphicPeriod* pSecond = window.GetView()->GetPeriods()[1];
+    pFirst = window.GetView()->GetPeriods()[0];
+    pFirst->SelectPeriod();
+    EXPECT_EQ(pFirst->brush().color().alpha(), 150);
+    EXPECT_EQ(pFirst->pen().width(), 5);
+    EXPECT_EQ(pSecond->brush(), QBrush(Qt::lightGray));
+    EXPECT_EQ(pSecond->pen(), QPen(QBrush(Qt::darkRed), 0));
+    pSecond->SelectPeriod();
+    EXPECT_EQ(pFirst->brush(), QBrush(Qt::lightGray));
+    EXPECT_EQ(pFirst->pen(), QPen(QBrush(Qt::darkRed), 0));
+    EXPECT_EQ(pFirst->GetPoint(0)->brush(), QBrush(Qt::lightGray));
+    EXPECT_EQ(pSecond->GetPoint(0)->brush().color().alpha(), 150);
+}
+
+TEST_F(PeriodItem, PointsStackInTheirOrderAndTakeTheMoveCursorWhenShown)
+{
+    KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2, "a\nb"));
+    // Needed in another order than their own, as links and clicks need them.
+    KIN_GraphicConnection* pLast = pPeriod->GetPoint(4);
+    KIN_GraphicConnection* pSecond = pPeriod->GetPoint(1);
+    EXPECT_EQ(pPeriod->IndexOfPoint(pLast), 4);
+    EXPECT_EQ(pPeriod->IndexOfPoint(pSecond), 1);
+    EXPECT_EQ(pPeriod->IndexOfPoint(nullptr), -1);
+    EXPECT_FALSE(pLast->isVisible());
+    pPeriod->SelectPeriod();
+    QList<QGraphicsItem*> inOrder;
+    for (int n = 0; n < KIN_GraphicPeriod::PointCount; ++n)
+    {
+        KIN_GraphicConnection* pPoint = pPeriod->GetPoint(n);
+        inOrder << pPoint;
+        EXPECT_TRUE(pPoint->isVisible()) << n;
+        EXPECT_EQ(pPoint->cursor().shape(), Qt::SizeAllCursor) << n;
+        EXPECT_EQ(pPoint->brush().color().alpha(), 150) << n;
+    }
+    EXPECT_EQ(pPeriod->childItems(), inOrder);
+    EXPECT_EQ(pLast->pos(), QPointF(190, 27));
+    EXPECT_EQ(pSecond->pos(), QPointF(95, 55));
+}
+
 TEST_F(PeriodItem, TitleLinesAndThePointBelowThem)
 {
-    const KIN_GraphicPeriod* pThree = Add(KIN_MakePeriod(1900, 2000, 0, 2, "one\n\nthree"));
+    KIN_GraphicPeriod* pThree = Add(KIN_MakePeriod(1900, 2000, 0, 2, "one\n\nthree"));
     EXPECT_EQ(pThree->GetTitleLines(),
               QStringList({QStringLiteral("one"), QString(), QStringLiteral("three")}));
     EXPECT_EQ(pThree->GetPoint(1)->pos().y(), 75);
-    const KIN_GraphicPeriod* pEmpty = Add(KIN_MakePeriod(1900, 2000, 3, 2, ""));
+    KIN_GraphicPeriod* pEmpty = Add(KIN_MakePeriod(1900, 2000, 3, 2, ""));
     EXPECT_EQ(pEmpty->GetTitleLines().size(), 1);
     EXPECT_EQ(pEmpty->GetPoint(1)->pos().y(), 35);
     EXPECT_TRUE(pEmpty->GetListEntry()->text().endsWith(QStringLiteral("2000, ")));

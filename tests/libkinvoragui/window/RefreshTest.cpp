@@ -1,3 +1,6 @@
+#include "KIN_GraphicBorder.h"
+#include "KIN_GraphicConnection.h"
+#include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
 #include "KIN_ItemListPeriod.h"
@@ -124,6 +127,31 @@ TEST(Refresh, EveryRefreshRewritesTheAutosave)
     window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 0, 2, "Ada"));
     window.RefreshAll();
     EXPECT_NE(folder.Read(QString::fromUtf8(g_pAutosave)).find("t=\"Ada\""), std::string::npos);
+}
+
+TEST(Refresh, ARebuildKeepsTheBorderAndARunningDragsRubberBand)
+{
+    KIN_TestFolder folder;
+    KIN_MainWindow window;
+    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
+    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 6, 2));
+    window.RefreshAll();
+    KIN_ViewPeriods* pView = window.GetView();
+    pView->GetPeriods()[0]->GetPoint(2)->BeginLinkDrag();
+    KIN_GraphicLink* pRubberBand = KIN_GraphicConnection::RubberBand();
+    ASSERT_NE(pRubberBand, nullptr);
+    window.RefreshAll();
+    EXPECT_EQ(pView->GetBorder()->scene(), pView->GetScene());
+    EXPECT_EQ(pRubberBand->scene(), pView->GetScene());
+    // Two periods and the two items that outlive a rebuild, nothing else at the top.
+    int nTopLevel = 0;
+    for (const QGraphicsItem* pQItem : pView->GetScene()->items())
+        nTopLevel += pQItem->parentItem() ? 0 : 1;
+    EXPECT_EQ(nTopLevel, 4);
+    KIN_GraphicConnection::EndLinkDrag();
+    EXPECT_EQ(KIN_GraphicConnection::RubberBand(), nullptr);
+    window.RefreshAll();
+    EXPECT_EQ(pView->GetScene()->items().size(), 3);
 }
 
 TEST(Zoom, ScalesTheViewAndKeepsTheSelection)

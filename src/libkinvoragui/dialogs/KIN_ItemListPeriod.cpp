@@ -2,6 +2,8 @@
 
 #include <QVariant>
 
+#include <typeinfo>
+
 KIN_ItemListPeriod::KIN_ItemListPeriod()
     : QListWidgetItem(nullptr, QListWidgetItem::Type), KIT_SafeObject("KIN_ItemListPeriod")
 {
@@ -19,7 +21,8 @@ void KIN_ItemListPeriod::setData(int nRole, const QVariant& value)
 
 bool KIN_ItemListPeriod::operator<(const QListWidgetItem& other) const
 {
-    if (const auto* pOther = dynamic_cast<const KIN_ItemListPeriod*>(&other))
-        return m_sortText < pOther->m_sortText;
+    // The class is final: comparing types is the cast's test, without its search.
+    if (typeid(other) == typeid(KIN_ItemListPeriod))
+        return m_sortText < static_cast<const KIN_ItemListPeriod&>(other).m_sortText;
     return QListWidgetItem::operator<(other);
 }

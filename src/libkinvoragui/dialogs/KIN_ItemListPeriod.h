@@ -10,7 +10,7 @@ class KIN_GraphicPeriod;
 
 // One entry of the period list, standing for a period item of the scene. The list compares
 // entries by their texts, case-sensitively, as plain list entries compare.
-class KIN_ItemListPeriod : public QListWidgetItem, public KIT_SafeObject
+class KIN_ItemListPeriod final : public QListWidgetItem, public KIT_SafeObject
 {
 public:
     KIN_ItemListPeriod();

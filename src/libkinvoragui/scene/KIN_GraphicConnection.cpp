@@ -50,9 +50,12 @@ int DiameterOf(int nState)
 }
 } // namespace
 
-KIN_GraphicConnection::KIN_GraphicConnection(KIN_GraphicPeriod* pPeriod)
-    : QGraphicsEllipseItem(nullptr), KIT_SafeObject("KIN_GraphicConnection"), m_pPeriod(pPeriod)
+KIN_GraphicConnection::KIN_GraphicConnection(KIN_GraphicPeriod* pPeriod, const QPointF& place,
+                                             bool bLinked)
+    : QGraphicsEllipseItem(nullptr), KIT_SafeObject("KIN_GraphicConnection"), m_pPeriod(pPeriod),
+      m_bLinked(bLinked)
 {
+    setPos(place);
     setAcceptDrops(true);
     Drag().registry.push_back(this);
     CopyPeriodLook();

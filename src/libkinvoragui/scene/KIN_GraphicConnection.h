@@ -24,7 +24,9 @@ public:
         DragTarget = 3
     };
 
-    explicit KIN_GraphicConnection(KIN_GraphicPeriod* pPeriod);
+    // A child of the period at the given place; a linked point shows from the start.
+    explicit KIN_GraphicConnection(KIN_GraphicPeriod* pPeriod, const QPointF& place = QPointF(),
+                                   bool bLinked = false);
     ~KIN_GraphicConnection() override;
 
     int GetState() const { return m_nState; }

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QStringBuilder>
 #include <QStringTokenizer>
 
 #include <algorithm>
@@ -119,7 +120,22 @@ KIN_GraphicConnection* KIN_GraphicPeriod::GetPoint(int nIndex)
         return nullptr;
     KIN_GraphicConnection*& pPoint = m_points[static_cast<size_t>(nIndex)];
     if (!pPoint)
-        pPoint = CreatePoint(nIndex);
+        pPoint = CreatePoint(nIndex, false);
+    return pPoint;
+}
+
+KIN_GraphicConnection* KIN_GraphicPeriod::LinkPoint(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= PointCount)
+        return nullptr;
+    KIN_GraphicConnection*& pPoint = m_points[static_cast<size_t>(nIndex)];
+    if (!pPoint)
+        pPoint = CreatePoint(nIndex, true);
+    else if (!pPoint->IsLinked())
+    {
+        pPoint->SetLinked(true);
+        pPoint->UpdatePointShape();
+    }
     return pPoint;
 }
 
@@ -140,22 +156,25 @@ void KIN_GraphicPeriod::CreateListEntry()
     KIN_AppContext& context = KIN_AppContext::Get();
     if (!context.pQPeriodList)
         return;
-    const QChar blank(QLatin1Char(' '));
     m_pListEntry = new KIN_ItemListPeriod();
     m_pListEntry->SetPeriodItem(this);
-    m_pListEntry->setText(QStringLiteral("%1, %2, %3")
-                              .arg(KIT_ToQString(KIN_DateToText(m_pPeriod->begin)), 0, blank)
-                              .arg(KIT_ToQString(KIN_DateToText(m_pPeriod->end)), 0, blank)
-                              .arg(QStringView(m_title).left(FirstLineLength()), 0, blank));
+    // "%1, %2, %3" of begin, end and the first title line, built in one allocation. Date
+    // texts are plain ASCII (digits, sign, point and a unit letter).
+    const std::string begin = KIN_DateToText(m_pPeriod->begin);
+    const std::string end = KIN_DateToText(m_pPeriod->end);
+    const QLatin1String separator(", ");
+    m_pListEntry->setText(QLatin1String(begin.data(), static_cast<qsizetype>(begin.size())) %
+                          separator %
+                          QLatin1String(end.data(), static_cast<qsizetype>(end.size())) %
+                          separator % QStringView(m_title).left(FirstLineLength()));
     context.bSelectionGuard = true;
     context.pQPeriodList->insertItem(context.pQPeriodList->count(), m_pListEntry);
     context.bSelectionGuard = false;
 }
 
-KIN_GraphicConnection* KIN_GraphicPeriod::CreatePoint(int nIndex)
+KIN_GraphicConnection* KIN_GraphicPeriod::CreatePoint(int nIndex, bool bLinked)
 {
-    auto* pPoint = new KIN_GraphicConnection(this);
-    pPoint->setPos(PointPlace(nIndex));
+    auto* pPoint = new KIN_GraphicConnection(this, PointPlace(nIndex), bLinked);
     // Siblings stack in the order of their indexes, whatever order they are made in.
     for (size_t n = static_cast<size_t>(nIndex) + 1; n < m_points.size(); ++n)
         if (m_points[n])

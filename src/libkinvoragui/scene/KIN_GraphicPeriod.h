@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <array>
 #include <vector>
@@ -37,11 +38,13 @@ public:
     // The point of nIndex (0..4), made on first use: a point stays hidden until it is linked,
     // its period selected or a link drag offers it, and most points never are.
     KIN_GraphicConnection* GetPoint(int nIndex);
+    // GetPoint, marked linked and so shown.
+    KIN_GraphicConnection* LinkPoint(int nIndex);
     // The index of one of this period's points, or -1; makes no point.
     int IndexOfPoint(const KIN_GraphicConnection* pPoint) const;
     void CreateAllPoints();
     QStringList GetTitleLines() const { return m_title.split(QLatin1Char('\n')); }
-    const std::vector<KIN_GraphicLink*>& GetLinks() const { return m_links; }
+    const QVarLengthArray<KIN_GraphicLink*, 4>& GetLinks() const { return m_links; }
     void AddLink(KIN_GraphicLink* pLink) { m_links.push_back(pLink); }
 
     void SelectPeriod();
@@ -59,7 +62,7 @@ protected:
 
 private:
     void CreateListEntry();
-    KIN_GraphicConnection* CreatePoint(int nIndex);
+    KIN_GraphicConnection* CreatePoint(int nIndex, bool bLinked);
     QPointF PointPlace(int nIndex) const;
     void ApplyLook(int nAlpha, int nBorderWidth);
     QRectF TextRect() const;
@@ -79,7 +82,8 @@ private:
     QRectF m_textRect;
     QPen m_textPen;
     std::array<KIN_GraphicConnection*, PointCount> m_points{};
-    std::vector<KIN_GraphicLink*> m_links;
+    // Most periods have a few segments: they fit without an allocation of their own.
+    QVarLengthArray<KIN_GraphicLink*, 4> m_links;
 };
 
 #endif

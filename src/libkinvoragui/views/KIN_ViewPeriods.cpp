@@ -148,8 +148,8 @@ void KIN_ViewPeriods::CreateElbowLink(const KIN_DataLink& link, size_t nSlot,
 {
     // The parent's point 1 always comes first.
     const KIN_DataLink ordered = link.point1 == 1 ? link : link.Swapped();
-    KIN_GraphicConnection* pParent = FindPeriod(ordered.period1)->GetPoint(1);
-    KIN_GraphicConnection* pChild = FindPeriod(ordered.period2)->GetPoint(0);
+    KIN_GraphicConnection* pParent = FindPeriod(ordered.period1)->LinkPoint(1);
+    KIN_GraphicConnection* pChild = FindPeriod(ordered.period2)->LinkPoint(0);
     const QPointF a = pParent->scenePos();
     const QPointF b = pChild->scenePos();
     const qreal ym = a.y() + 10;
@@ -169,7 +169,9 @@ void KIN_ViewPeriods::CreateElbowLink(const KIN_DataLink& link, size_t nSlot,
 void KIN_ViewPeriods::CreateLinks()
 {
     m_links.assign(m_pContent->links.size(), nullptr);
-    std::vector<KIN_GraphicLink*> legs;
+    // Kept between rebuilds with its capacity: regrowing it each time costs more than the legs.
+    std::vector<KIN_GraphicLink*>& legs = m_legs;
+    legs.clear();
     for (size_t n = 0; n < m_pContent->links.size(); ++n)
     {
         const KIN_DataLink& link = m_pContent->links[n];
@@ -179,13 +181,8 @@ void KIN_ViewPeriods::CreateLinks()
         KIN_GraphicPeriod* pSecondPeriod = FindPeriod(link.period2);
         if (!pFirstPeriod || !pSecondPeriod)
             continue;
-        KIN_GraphicConnection* pFirst = pFirstPeriod->GetPoint(link.point1);
-        KIN_GraphicConnection* pSecond = pSecondPeriod->GetPoint(link.point2);
-        for (KIN_GraphicConnection* pPoint : {pFirst, pSecond})
-        {
-            pPoint->SetLinked(true);
-            pPoint->UpdatePointShape();
-        }
+        KIN_GraphicConnection* pFirst = pFirstPeriod->LinkPoint(link.point1);
+        KIN_GraphicConnection* pSecond = pSecondPeriod->LinkPoint(link.point2);
         const bool bElbow =
             (link.point1 == 1 && link.point2 == 0) || (link.point1 == 0 && link.point2 == 1);
         if (bElbow)
@@ -194,6 +191,7 @@ void KIN_ViewPeriods::CreateLinks()
             CreateStraightLink(pFirst, pSecond, link, n);
     }
     m_links.insert(m_links.end(), legs.begin(), legs.end());
+    legs.clear();
 }
 
 QRectF KIN_ViewPeriods::ExportRect() const

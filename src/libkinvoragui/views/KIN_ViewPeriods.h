@@ -79,6 +79,7 @@ private:
     // Every link segment, in creation order.
     std::vector<KIN_GraphicLink*> m_segments;
     std::vector<KIN_GraphicLink*> m_links;
+    std::vector<KIN_GraphicLink*> m_legs;
     std::vector<KIN_GraphicImage*> m_images;
 };
 

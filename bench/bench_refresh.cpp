@@ -1,5 +1,7 @@
 // RefreshAll of a main window on the offscreen platform against building the same number of
 // plain rectangle items with five ellipse children, and the heap each takes per period.
+#include "KIN_GraphicConnection.h"
+#include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
 #include "KIN_ViewPeriods.h"
@@ -129,6 +131,26 @@ void BM_RefreshAll(benchmark::State& state)
     state.counters["peak_RSS_MiB"] = PeakResidentKiB() / 1024.0;
 }
 
+// A link drag offers every point of the diagram, so its start makes the points that no link or
+// selection has needed yet; the first round pays for them, later rounds only restyle.
+void BM_LinkDragStartAndEnd(benchmark::State& state)
+{
+    const int nPeriods = static_cast<int>(state.range(0));
+    Workspace workspace;
+    KIN_MainWindow window;
+    FillDocument(*window.GetDocument(), nPeriods);
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        window.RefreshAll();
+        KIN_GraphicConnection* pSource = window.GetView()->GetPeriods().front()->GetPoint(2);
+        state.ResumeTiming();
+        pSource->BeginLinkDrag();
+        KIN_GraphicConnection::EndLinkDrag(); // no target: nothing is added
+    }
+    state.counters["periods"] = nPeriods;
+}
+
 // The same baseline with a fixed scene rectangle, as the window's scene has: the scene then
 // skips growing its rectangle over every item's bounds after each change.
 void BM_PlainQtItemsFixedRect(benchmark::State& state)
@@ -206,6 +228,9 @@ int main(int argc, char** argv)
             ->Arg(nPeriods)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("BM_RefreshAll", BM_RefreshAll)
+            ->Arg(nPeriods)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_LinkDragStartAndEnd", BM_LinkDragStartAndEnd)
             ->Arg(nPeriods)
             ->Unit(benchmark::kMillisecond);
     }

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStringBuilder>
 #include <QStringTokenizer>
 
@@ -308,11 +309,23 @@ void KIN_GraphicPeriod::SelectPeriod()
     EnablePeriodActions(true);
     setCursor(Qt::OpenHandCursor);
     if (m_pQView)
-        m_pQView->ensureVisible(this, 50, 50);
+        ScrollIntoView();
     for (KIN_GraphicConnection* pPoint : m_points)
         pPoint->CopyPeriodLook();
     for (KIN_GraphicLink* pLink : m_links)
         pLink->SetLinkStyle(KIN_GraphicLink::Selected);
+}
+
+void KIN_GraphicPeriod::ScrollIntoView()
+{
+    const QPoint before(m_pQView->horizontalScrollBar()->value(),
+                        m_pQView->verticalScrollBar()->value());
+    m_pQView->ensureVisible(this, 50, 50);
+    // The view moves its pixels when it scrolls, and a strip of an item changed just before
+    // (the period deselected for this one) can stay drawn in its old look: draw it all again.
+    if (before !=
+        QPoint(m_pQView->horizontalScrollBar()->value(), m_pQView->verticalScrollBar()->value()))
+        m_pQView->viewport()->update();
 }
 
 void KIN_GraphicPeriod::DeselectPeriod()

@@ -65,6 +65,7 @@ private:
     KIN_GraphicConnection* CreatePoint(int nIndex, bool bLinked);
     QPointF PointPlace(int nIndex) const;
     void ApplyLook(int nAlpha, int nBorderWidth);
+    void ScrollIntoView();
     QRectF TextRect() const;
     qsizetype FirstLineLength() const;
     // Where the mouse of the event is now in the scene, after any scroll since it came.

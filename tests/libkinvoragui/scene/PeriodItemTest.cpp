@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPen>
 #include <QScrollBar>
 #include <QTest>
@@ -267,4 +268,55 @@ TEST_F(PeriodItem, AClickThatScrollsDownLeavesThePeriodInPlace)
     EXPECT_EQ(KIN_SceneSelection::Get().pCurrentPeriod, pPeriod);
     EXPECT_EQ(pPeriod->pos(), QPointF(305, 9502));
     EXPECT_EQ(pPeriod->cursor().shape(), Qt::OpenHandCursor);
+}
+
+namespace
+{
+// Records the regions the viewport paints.
+class PaintRecorder : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* pQEvent) override
+    {
+        if (pQEvent->type() == QEvent::Paint)
+            regions << static_cast<QPaintEvent*>(pQEvent)->region();
+        return false;
+    }
+
+    QList<QRegion> regions;
+};
+} // namespace
+
+// Scrolling moves the viewport's pixels; the period deselected just before must not keep a
+// strip of its selected look, so a selection that scrolls draws the whole viewport again.
+TEST_F(PeriodItem, ASelectionThatScrollsRepaintsTheWholeView)
+{
+    Add(KIN_MakePeriod(1900, 1980, 3, 2));
+    Add(KIN_MakePeriod(1920, 2000, 5, 2));
+    KIN_ViewPeriods* pView = window.GetView();
+    QWidget* pQViewport = pView->viewport();
+    auto repaintsOf = [&](KIN_GraphicPeriod* pPeriod)
+    {
+        QApplication::processEvents();
+        PaintRecorder recorder;
+        pQViewport->installEventFilter(&recorder);
+        pPeriod->SelectPeriod();
+        QApplication::processEvents();
+        pQViewport->removeEventFilter(&recorder);
+        QRegion painted;
+        for (const QRegion& region : recorder.regions)
+            painted += region;
+        return painted;
+    };
+    KIN_GraphicPeriod* pFirst = pView->GetPeriods()[0];
+    KIN_GraphicPeriod* pSecond = pView->GetPeriods()[1];
+    const int nBefore = pView->verticalScrollBar()->value();
+    repaintsOf(pFirst);
+    ASSERT_NE(pView->verticalScrollBar()->value(), nBefore) << "the selection must scroll";
+    pView->verticalScrollBar()->setValue(pView->verticalScrollBar()->value() - 200);
+    const int nScrolled = pView->verticalScrollBar()->value();
+    const QRegion painted = repaintsOf(pSecond);
+    ASSERT_NE(pView->verticalScrollBar()->value(), nScrolled);
+    EXPECT_TRUE((QRegion(pQViewport->rect()) - painted).isEmpty())
+        << painted.boundingRect().height();
 }

@@ -59,11 +59,15 @@ std::vector<QIcon> BuildIcons()
     return icons;
 }
 
-std::vector<QBrush> BuildBrushes()
+const std::vector<QBrush>& SharedBrushes()
 {
-    std::vector<QBrush> brushes;
-    for (const QColor& color : KIN_ColorValues())
-        brushes.emplace_back(color);
+    static const std::vector<QBrush> brushes = []
+    {
+        std::vector<QBrush> built;
+        for (const QColor& color : KIN_ColorValues())
+            built.emplace_back(color);
+        return built;
+    }();
     return brushes;
 }
 
@@ -71,7 +75,7 @@ std::vector<QBrush> BuildBrushes()
 std::vector<QPen> BuildPens()
 {
     std::vector<QPen> pens;
-    for (const QBrush& brush : BuildBrushes())
+    for (const QBrush& brush : SharedBrushes())
         for (int nWidth = 0; nWidth < kSharedPenWidths; ++nWidth)
             pens.emplace_back(brush, nWidth, Qt::SolidLine);
     return pens;
@@ -129,8 +133,7 @@ QColor KIN_ColorOfIndex(std::int32_t nIndex, KIN_ColorRole role)
 
 QBrush KIN_BrushOfIndex(std::int32_t nIndex, KIN_ColorRole role)
 {
-    static const std::vector<QBrush> brushes = BuildBrushes();
-    return brushes[static_cast<std::size_t>(KIN_ColorIndexOrDefault(nIndex, role))];
+    return SharedBrushes()[static_cast<std::size_t>(KIN_ColorIndexOrDefault(nIndex, role))];
 }
 
 QPen KIN_PenOfIndex(std::int32_t nIndex, KIN_ColorRole role, int nWidth)
@@ -138,6 +141,6 @@ QPen KIN_PenOfIndex(std::int32_t nIndex, KIN_ColorRole role, int nWidth)
     static const std::vector<QPen> pens = BuildPens();
     const auto nRow = static_cast<std::size_t>(KIN_ColorIndexOrDefault(nIndex, role));
     if (nWidth < 0 || nWidth >= kSharedPenWidths)
-        return QPen(QBrush(KIN_ColorValues()[nRow]), nWidth, Qt::SolidLine);
+        return QPen(SharedBrushes()[nRow], nWidth, Qt::SolidLine);
     return pens[nRow * kSharedPenWidths + static_cast<std::size_t>(nWidth)];
 }

@@ -50,8 +50,6 @@ KIN_GraphicLink::KIN_GraphicLink(KIN_GraphicConnection* pFirst, KIN_GraphicConne
     : QGraphicsLineItem(nullptr), KIT_SafeObject("KIN_GraphicLink"), m_pFirst(pFirst),
       m_pSecond(pSecond), m_link(link), m_nColorIndex(ColorIndexOfHigherEnd(pFirst, pSecond))
 {
-    if (m_nColorIndex != g_nNoColor)
-        m_color = KIN_ColorValues()[static_cast<std::size_t>(m_nColorIndex)];
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -68,10 +66,16 @@ void KIN_GraphicLink::SetPartners(KIN_GraphicLink* pFirst, KIN_GraphicLink* pSec
     m_partners = {pFirst, pSecond};
 }
 
+QColor KIN_GraphicLink::GetColor() const
+{
+    return m_nColorIndex == g_nNoColor ? QColor()
+                                       : KIN_ColorValues()[static_cast<std::size_t>(m_nColorIndex)];
+}
+
 QPen KIN_GraphicLink::PenOfWidth(int nWidth) const
 {
     if (m_nColorIndex == g_nNoColor)
-        return QPen(QBrush(m_color), nWidth, Qt::SolidLine);
+        return QPen(QBrush(QColor()), nWidth, Qt::SolidLine);
     return KIN_PenOfIndex(m_nColorIndex, KIN_ColorRole::Border, nWidth);
 }
 

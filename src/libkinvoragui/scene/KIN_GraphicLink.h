@@ -34,7 +34,8 @@ public:
     const KIN_DataLink& GetRecord() const { return m_link; }
     KIN_GraphicConnection* GetFirstPoint() const { return m_pFirst; }
     KIN_GraphicConnection* GetSecondPoint() const { return m_pSecond; }
-    const QColor& GetColor() const { return m_color; }
+    // The border colour of the period owning the higher end; invalid without ends.
+    QColor GetColor() const;
     void SetPartners(KIN_GraphicLink* pFirst, KIN_GraphicLink* pSecond);
 
     // Applies pen and z to this segment and its partners; style 0 empties the current link.
@@ -58,7 +59,6 @@ private:
     KIN_DataLink m_link;
     // The colour's entry in the colour table, or -1 for a segment without ends.
     int m_nColorIndex;
-    QColor m_color;
     std::array<KIN_GraphicLink*, 2> m_partners{};
 };
 

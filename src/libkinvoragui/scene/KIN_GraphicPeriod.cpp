@@ -117,22 +117,22 @@ KIN_GraphicPeriod::~KIN_GraphicPeriod()
 
 KIN_GraphicConnection* KIN_GraphicPeriod::GetPoint(int nIndex)
 {
-    if (nIndex < 0 || nIndex >= PointCount)
-        return nullptr;
-    KIN_GraphicConnection*& pPoint = m_points[static_cast<size_t>(nIndex)];
-    if (!pPoint)
-        pPoint = CreatePoint(nIndex, false);
-    return pPoint;
+    return Point(nIndex, false);
 }
 
 KIN_GraphicConnection* KIN_GraphicPeriod::LinkPoint(int nIndex)
+{
+    return Point(nIndex, true);
+}
+
+KIN_GraphicConnection* KIN_GraphicPeriod::Point(int nIndex, bool bLink)
 {
     if (nIndex < 0 || nIndex >= PointCount)
         return nullptr;
     KIN_GraphicConnection*& pPoint = m_points[static_cast<size_t>(nIndex)];
     if (!pPoint)
-        pPoint = CreatePoint(nIndex, true);
-    else if (!pPoint->IsLinked())
+        pPoint = CreatePoint(nIndex, bLink);
+    else if (bLink && !pPoint->IsLinked())
     {
         pPoint->SetLinked(true);
         pPoint->UpdatePointShape();

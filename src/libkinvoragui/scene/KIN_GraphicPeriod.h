@@ -62,6 +62,8 @@ protected:
 
 private:
     void CreateListEntry();
+    // The point of nIndex, made if needed; bLink marks it linked.
+    KIN_GraphicConnection* Point(int nIndex, bool bLink);
     KIN_GraphicConnection* CreatePoint(int nIndex, bool bLinked);
     QPointF PointPlace(int nIndex) const;
     void ApplyLook(int nAlpha, int nBorderWidth);

@@ -143,8 +143,7 @@ void KIN_ViewPeriods::CreateStraightLink(KIN_GraphicConnection* pFirst,
         AddSegment(pFirst, pSecond, link, QLineF(pFirst->scenePos(), pSecond->scenePos()));
 }
 
-void KIN_ViewPeriods::CreateElbowLink(const KIN_DataLink& link, size_t nSlot,
-                                      std::vector<KIN_GraphicLink*>& legs)
+void KIN_ViewPeriods::CreateElbowLink(const KIN_DataLink& link, size_t nSlot)
 {
     // The parent's point 1 always comes first.
     const KIN_DataLink ordered = link.point1 == 1 ? link : link.Swapped();
@@ -162,16 +161,14 @@ void KIN_ViewPeriods::CreateElbowLink(const KIN_DataLink& link, size_t nSlot,
     pFirstLeg->SetPartners(pSecondLeg, pMain);
     pSecondLeg->SetPartners(pFirstLeg, pMain);
     m_links[nSlot] = pMain;
-    legs.push_back(pFirstLeg);
-    legs.push_back(pSecondLeg);
+    m_links.push_back(pFirstLeg);
+    m_links.push_back(pSecondLeg);
 }
 
 void KIN_ViewPeriods::CreateLinks()
 {
+    // One slot per link record, then the legs of the elbows in creation order.
     m_links.assign(m_pContent->links.size(), nullptr);
-    // Kept between rebuilds with its capacity: regrowing it each time costs more than the legs.
-    std::vector<KIN_GraphicLink*>& legs = m_legs;
-    legs.clear();
     for (size_t n = 0; n < m_pContent->links.size(); ++n)
     {
         const KIN_DataLink& link = m_pContent->links[n];
@@ -186,12 +183,10 @@ void KIN_ViewPeriods::CreateLinks()
         const bool bElbow =
             (link.point1 == 1 && link.point2 == 0) || (link.point1 == 0 && link.point2 == 1);
         if (bElbow)
-            CreateElbowLink(link, n, legs);
+            CreateElbowLink(link, n);
         else
             CreateStraightLink(pFirst, pSecond, link, n);
     }
-    m_links.insert(m_links.end(), legs.begin(), legs.end());
-    legs.clear();
 }
 
 QRectF KIN_ViewPeriods::ExportRect() const

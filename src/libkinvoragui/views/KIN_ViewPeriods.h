@@ -62,8 +62,7 @@ private:
     void CreateLinks();
     void CreateStraightLink(KIN_GraphicConnection* pFirst, KIN_GraphicConnection* pSecond,
                             const KIN_DataLink& link, size_t nSlot);
-    void CreateElbowLink(const KIN_DataLink& link, size_t nSlot,
-                         std::vector<KIN_GraphicLink*>& legs);
+    void CreateElbowLink(const KIN_DataLink& link, size_t nSlot);
     KIN_GraphicPeriod* FindPeriod(int nId) const;
     KIN_GraphicLink* AddSegment(KIN_GraphicConnection* pFirst, KIN_GraphicConnection* pSecond,
                                 const KIN_DataLink& link, const QLineF& line);
@@ -79,7 +78,6 @@ private:
     // Every link segment, in creation order.
     std::vector<KIN_GraphicLink*> m_segments;
     std::vector<KIN_GraphicLink*> m_links;
-    std::vector<KIN_GraphicLink*> m_legs;
     std::vector<KIN_GraphicImage*> m_images;
 };
 

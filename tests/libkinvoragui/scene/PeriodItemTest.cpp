@@ -96,10 +96,9 @@ TEST_F(PeriodItem, ColoursDefaultByRole)
 
 TEST_F(PeriodItem, SelectingAPeriodLeavesTheOthersOfItsColoursAsTheyWere)
 {
-    KIN_GraphicPeriod* pFirst = Add(KIN_MakePeriod(1900, 2000, 3, 2));
-    Add(KIN_MakePeriod(1900, 2000, 6, 2));
-    KIN_GraphicPeriod* pSecond = window.GetView()->GetPeriods()[1];
-    pFirst = window.GetView()->GetPeriods()[0];
+    Add(KIN_MakePeriod(1900, 2000, 3, 2));
+    KIN_GraphicPeriod* pSecond = Add(KIN_MakePeriod(1900, 2000, 6, 2));
+    KIN_GraphicPeriod* pFirst = window.GetView()->GetPeriods()[0]; // the rebuild made it anew
     pFirst->SelectPeriod();
     EXPECT_EQ(pFirst->brush().color().alpha(), 150);
     EXPECT_EQ(pFirst->pen().width(), 5);

@@ -1,7 +1,9 @@
 // Diagram file loading and saving against their floors: the XML parser alone with empty
-// handlers on the same file, and writing the same bytes with one fwrite.
+// handlers on the same file, a save without its syncs, and writing the same bytes with one
+// fwrite. The files go under TMPDIR (else /tmp): point it at the disk to measure.
 #include "KIN_DataFile.h"
 #include "KIN_DiagramFileFormat.h"
+#include "KIT_DurableFile.h"
 
 #include <benchmark/benchmark.h>
 #include <expat.h>
@@ -149,6 +151,19 @@ void BM_Save(benchmark::State& state)
     Report(state, fixture);
 }
 
+int NoSync(int)
+{
+    return 0;
+}
+
+// The same save with the data and folder syncs left out: what durability costs.
+void BM_SaveWithoutSync(benchmark::State& state)
+{
+    const KIT_DurableFile::ScopedSyncCalls noSync(
+        {NoSync, KIT_DurableFile::SystemSyncCalls().pRename, NoSync});
+    BM_Save(state);
+}
+
 void BM_Fwrite(benchmark::State& state)
 {
     const Fixture& fixture = FixtureOf(static_cast<int>(state.range(0)));
@@ -170,6 +185,7 @@ void Sizes(benchmark::internal::Benchmark* pBenchmark)
 BENCHMARK(BM_Load)->Apply(Sizes);
 BENCHMARK(BM_ExpatAlone)->Apply(Sizes);
 BENCHMARK(BM_Save)->Apply(Sizes);
+BENCHMARK(BM_SaveWithoutSync)->Apply(Sizes);
 BENCHMARK(BM_Fwrite)->Apply(Sizes);
 
 // Removes the generated files once the run is over.

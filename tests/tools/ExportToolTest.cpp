@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <sstream>
 
 namespace
@@ -123,4 +126,38 @@ TEST_F(ExportTool, OutputThatCannotBeWrittenFails)
     EXPECT_EQ(KIN_ExportTool::Run("diagram.xml", "missing-folder/out.png", errors),
               KIN_ExportTool::Failure);
     EXPECT_NE(errors.str().find("cannot write"), std::string::npos);
+}
+
+TEST_F(ExportTool, ReadOnlyOutputIsLeftAlone)
+{
+    const auto readOnly = std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                          std::filesystem::perms::others_read;
+    for (const QString& name : {QStringLiteral("locked.png"), QStringLiteral("locked.xml")})
+    {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(folder.Write(name, "previous"));
+        const std::string path = folder.Path(name).toStdString();
+        std::filesystem::permissions(path, readOnly);
+
+        const ToolRun run =
+            RunTool({folder.Path(QStringLiteral("diagram.xml")), folder.Path(name)});
+        EXPECT_EQ(run.nExitCode, 1);
+        EXPECT_TRUE(run.errorText.contains(QStringLiteral("cannot write")));
+        EXPECT_TRUE(run.errorText.contains(QString::fromUtf8(std::strerror(EACCES))))
+            << run.errorText.toStdString();
+        EXPECT_EQ(folder.Read(name), "previous");
+        EXPECT_EQ(std::filesystem::status(path).permissions(), readOnly);
+    }
+}
+
+TEST_F(ExportTool, LinkedOutputReplacesTheFileItNames)
+{
+    ASSERT_TRUE(std::filesystem::create_directory("saved"));
+    ASSERT_TRUE(folder.Write(QStringLiteral("saved/real.xml"), "previous"));
+    std::filesystem::create_symlink("saved/real.xml", "link.xml");
+    std::ostringstream errors;
+    ASSERT_EQ(KIN_ExportTool::Run("diagram.xml", "link.xml", errors), KIN_ExportTool::Success)
+        << errors.str();
+    EXPECT_TRUE(std::filesystem::is_symlink("link.xml"));
+    EXPECT_EQ(folder.Read(QStringLiteral("saved/real.xml")).rfind("<kinvora>\n\t<E", 0), 0u);
 }

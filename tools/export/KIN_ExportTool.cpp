@@ -3,15 +3,19 @@
 #include "FIL_LastError.h"
 #include "KIN_IDataFile.h"
 #include "KIN_ViewPeriods.h"
+#include "KIT_DurableFile.h"
 #include "KIT_QtText.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
+#include <string_view>
 
 namespace
 {
@@ -35,47 +39,58 @@ Format FormatOf(const std::string& output)
     return Format::Unknown;
 }
 
-// Writes through a temporary file that replaces the output only when complete.
-template <class Write> bool WriteAtomically(const std::string& output, Write write)
+QByteArray DrawPng(KIN_ViewPeriods& view)
 {
-    QSaveFile file(KIT_ToQString(output));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(file))
-    {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-bool WritePng(const KIN_IDataFile& document, const std::string& output)
-{
-    KIN_ViewPeriods view(nullptr, document.GetData());
-    view.RebuildScene();
     QImage image;
     view.RenderToImage(image);
-    return WriteAtomically(output, [&](QSaveFile& file) { return image.save(&file, "PNG"); });
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return QByteArray();
+    return bytes;
 }
 
-bool WritePdf(const KIN_IDataFile& document, const std::string& output)
+QByteArray DrawPdf(KIN_ViewPeriods& view)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return QByteArray();
+    QPdfWriter writer(&buffer);
+    writer.setResolution(72);
+    const QSizeF size = view.ExportRect().size();
+    writer.setPageSize(QPageSize(size, QPageSize::Point));
+    writer.setPageMargins(QMarginsF());
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return QByteArray();
+    view.RenderScene(painter, QRectF(QPointF(), size));
+    if (!painter.end())
+        return QByteArray();
+    return bytes;
+}
+
+// The drawing is encoded in memory and replaces the output in one durable step, so a
+// failed drawing writes nothing.
+bool WriteDrawing(const KIN_IDataFile& document, const std::string& output,
+                  QByteArray (*pDraw)(KIN_ViewPeriods&))
 {
     KIN_ViewPeriods view(nullptr, document.GetData());
     view.RebuildScene();
-    return WriteAtomically(output,
-                           [&](QSaveFile& file)
-                           {
-                               QPdfWriter writer(&file);
-                               writer.setResolution(72);
-                               const QSizeF size = view.ExportRect().size();
-                               writer.setPageSize(QPageSize(size, QPageSize::Point));
-                               writer.setPageMargins(QMarginsF());
-                               QPainter painter;
-                               if (!painter.begin(&writer))
-                                   return false;
-                               view.RenderScene(painter, QRectF(QPointF(), size));
-                               return painter.end();
-                           });
+    const QByteArray bytes = pDraw(view);
+    if (bytes.isEmpty())
+    {
+        errno = 0;
+        return false;
+    }
+    return KIT_DurableFile::Replace(
+        output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// Why a write failed, when the system said.
+std::string WriteError(int nError)
+{
+    return nError == 0 ? std::string() : std::string(": ") + std::strerror(nError);
 }
 
 std::string LoadError()
@@ -113,10 +128,10 @@ int KIN_ExportTool::Run(const std::string& input, const std::string& output, std
     switch (format)
     {
     case Format::Png:
-        bWritten = WritePng(*document, output);
+        bWritten = WriteDrawing(*document, output, DrawPng);
         break;
     case Format::Pdf:
-        bWritten = WritePdf(*document, output);
+        bWritten = WriteDrawing(*document, output, DrawPdf);
         break;
     default:
         bWritten = document->Save(output);
@@ -124,7 +139,7 @@ int KIN_ExportTool::Run(const std::string& input, const std::string& output, std
     }
     if (!bWritten)
     {
-        error << "kinvora-export: cannot write " << output << '\n';
+        error << "kinvora-export: cannot write " << output << WriteError(errno) << '\n';
         return Failure;
     }
     return Success;

@@ -3,19 +3,15 @@
 #include "FIL_IElement.h"
 #include "FIL_OpenFile.h"
 #include "KIN_EscapeTable.h"
+#include "KIT_DurableFile.h"
 #include "KIT_TextFormat.h"
 
-#include <cerrno>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
 #include <memory>
-#include <unistd.h>
 
 namespace
 {
@@ -107,19 +103,7 @@ public:
 private:
     void WriteAll(const char* p, std::size_t nLeft)
     {
-        while (m_bGood && nLeft > 0)
-        {
-            const ssize_t nWritten = ::write(m_nFile, p, nLeft);
-            if (nWritten < 0 && errno == EINTR)
-                continue;
-            if (nWritten <= 0)
-                m_bGood = false;
-            else
-            {
-                p += nWritten;
-                nLeft -= static_cast<std::size_t>(nWritten);
-            }
-        }
+        m_bGood = m_bGood && KIT_DurableFile::WriteAll(m_nFile, p, nLeft);
     }
 
     int m_nFile;
@@ -170,61 +154,6 @@ void WriteDiagram(const KIN_DataDiagram& diagram, Output& out)
         out.Literal(" />\n");
     }
     out.Literal("</kinvora>\n");
-}
-
-std::string SiblingPrefix(const std::string& fileName)
-{
-    return fileName + ".saving-";
-}
-
-// The pid in "<prefix><pid>-<attempt>", 0 when the name is not one of ours.
-pid_t WriterOfSibling(const std::string& name, const std::string& prefix)
-{
-    if (name.compare(0, prefix.size(), prefix) != 0)
-        return 0;
-    const char* const pStart = name.c_str() + prefix.size();
-    char* pEnd = nullptr;
-    const long nPid = std::strtol(pStart, &pEnd, 10);
-    if (pEnd == pStart || *pEnd != '-' || nPid <= 0)
-        return 0;
-    return static_cast<pid_t>(nPid);
-}
-
-} // namespace
-
-void KIN_DiagramFileFormat::RemoveStaleSiblings(const std::string& fileName)
-{
-    const std::size_t nSlash = fileName.rfind('/');
-    const std::string folder = nSlash == std::string::npos ? "." : fileName.substr(0, nSlash + 1);
-    const std::string prefix =
-        SiblingPrefix(nSlash == std::string::npos ? fileName : fileName.substr(nSlash + 1));
-    const std::unique_ptr<DIR, int (*)(DIR*)> directory(::opendir(folder.c_str()), ::closedir);
-    if (!directory)
-        return;
-    while (const dirent* pEntry = ::readdir(directory.get()))
-    {
-        const pid_t nPid = WriterOfSibling(pEntry->d_name, prefix);
-        if (nPid > 0 && nPid != ::getpid() && ::kill(nPid, 0) != 0 && errno == ESRCH)
-            ::unlinkat(::dirfd(directory.get()), pEntry->d_name, 0);
-    }
-}
-
-namespace
-{
-
-// A new file beside the target, created exclusively; -1 when none can be created.
-int CreateSibling(const std::string& fileName, std::string& siblingName)
-{
-    for (int nAttempt = 0; nAttempt < 100; ++nAttempt)
-    {
-        siblingName =
-            SiblingPrefix(fileName) + std::to_string(::getpid()) + '-' + std::to_string(nAttempt);
-        const int nFile =
-            ::open(siblingName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (nFile >= 0 || errno != EEXIST)
-            return nFile;
-    }
-    return -1;
 }
 
 bool ReadLimits(const FIL_IElement& root, KIN_DataDiagram& diagram)
@@ -293,20 +222,20 @@ void ReadAll(const FIL_IElement& root, const char* pName, Reader read, std::vect
 }
 } // namespace
 
+void KIN_DiagramFileFormat::RemoveStaleSiblings(const std::string& fileName)
+{
+    KIT_DurableFile::RemoveStaleSiblings(fileName);
+}
+
 bool KIN_DiagramFileFormat::Save(const KIN_DataDiagram& diagram, const std::string& fileName)
 {
-    std::string siblingName;
-    const int nFile = CreateSibling(fileName, siblingName);
-    if (nFile < 0)
-        return false;
-    Output out(nFile);
-    WriteDiagram(diagram, out);
-    bool bWritten = out.Flush();
-    bWritten = ::close(nFile) == 0 && bWritten;
-    if (bWritten && std::rename(siblingName.c_str(), fileName.c_str()) == 0)
-        return true;
-    std::remove(siblingName.c_str());
-    return false;
+    return KIT_DurableFile::Replace(fileName,
+                                    [&diagram](int nFile)
+                                    {
+                                        Output out(nFile);
+                                        WriteDiagram(diagram, out);
+                                        return out.Flush();
+                                    });
 }
 
 bool KIN_DiagramFileFormat::Load(const std::string& fileName, KIN_DataDiagram& diagram)

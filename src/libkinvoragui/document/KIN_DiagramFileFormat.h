@@ -10,12 +10,14 @@
 class KIN_DiagramFileFormat
 {
 public:
-    // Writes the diagram. The file is written beside the target under another name and
-    // renamed over it only once complete, so a failed save keeps the previous file.
+    // Writes the diagram through KIT_DurableFile: a failed save or a power cut keeps the
+    // previous file, a link is followed to the file it names, a read-only file stays as it is
+    // and a replaced one keeps its permission bits.
     static bool Save(const KIN_DataDiagram& diagram, const std::string& fileName);
 
-    // A save killed half-way leaves its unfinished file beside the target: removes those of
-    // writers that no longer run (a running one may still be saving).
+    // A save killed half-way leaves its unfinished file beside the target (beside the file a
+    // link names): removes those of writers that no longer run (a running one may still be
+    // saving).
     static void RemoveStaleSiblings(const std::string& fileName);
 
     // Reads a diagram file into diagram, replacing all of it; false, with diagram left as

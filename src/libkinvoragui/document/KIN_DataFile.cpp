@@ -1,6 +1,7 @@
 #include "KIN_DataFile.h"
 
 #include "KIN_DiagramFileFormat.h"
+#include "KIN_DocumentChanges.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -24,6 +25,13 @@ std::int32_t SaturatedSum(std::int32_t nValue, std::int32_t nDelta)
     const std::int64_t sum = static_cast<std::int64_t>(nValue) + nDelta;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+bool IsNormal(const KIN_DataPeriod& period)
+{
+    return period.width >= kMinPeriodWidth && period.column >= 0 &&
+           period.begin >= kFirstBeginYear && period.begin <= kLastBeginYear &&
+           period.end >= kFirstEndYear && period.end <= kLastEndYear && period.begin <= period.end;
 }
 
 void NormalisePeriod(KIN_DataPeriod& period)
@@ -52,8 +60,12 @@ bool KIN_DataFile::Load(const std::string& fileName)
     KIN_DataDiagram loaded;
     if (!KIN_DiagramFileFormat::Load(fileName, loaded))
         return false;
-    m_diagram = std::move(loaded);
+    std::swap(m_diagram, loaded);
+    KIN_DocumentChanges* const pChanges = std::exchange(m_pChanges, nullptr);
     Normalise();
+    m_pChanges = pChanges;
+    if (m_pChanges)
+        m_pChanges->RecordReplaced(std::move(loaded), m_diagram);
     return true;
 }
 
@@ -67,15 +79,13 @@ void KIN_DataFile::SetLimits(std::int32_t nBegin, std::int32_t nEnd, std::int32_
 {
     if (bClear)
     {
-        // A new diagram starts empty: links and images of the old one would name periods
-        // that are gone or show pictures the user did not place.
-        m_diagram.periods.clear();
-        m_diagram.links.clear();
-        m_diagram.images.clear();
+        // The links go with the periods: new periods take the ids 1, 2, ... again, so a kept
+        // link would join periods it was never drawn between. Pictures refer to no period
+        // and stay.
+        ClearRecorded(m_diagram.periods);
+        ClearRecorded(m_diagram.links);
     }
-    m_diagram.begin = nBegin;
-    m_diagram.end = nEnd;
-    m_diagram.width = nWidth;
+    SetLimitsRecorded({nBegin, nEnd, nWidth});
     Normalise();
 }
 
@@ -86,18 +96,20 @@ const KIN_DataDiagram* KIN_DataFile::GetData() const
 
 void KIN_DataFile::AddPeriod(const KIN_DataPeriod& period)
 {
-    const std::int32_t nId = NextPeriodId(m_diagram.periods);
-    m_diagram.periods.push_back(period);
-    m_diagram.periods.back().id = nId;
+    KIN_DataPeriod added = period;
+    added.id = NextPeriodId(m_diagram.periods);
+    NormalisePeriod(added);
+    AppendRecorded(m_diagram.periods, std::move(added));
     Normalise();
 }
 
 void KIN_DataFile::ChangePeriod(const KIN_DataPeriod& period)
 {
-    for (KIN_DataPeriod& stored : m_diagram.periods)
+    std::vector<KIN_DataPeriod>& periods = m_diagram.periods;
+    for (std::size_t n = 0; n < periods.size(); ++n)
     {
-        if (stored.id == period.id)
-            stored = period;
+        if (periods[n].id == period.id && periods[n] != period)
+            ReplaceRecorded(periods, n, period);
     }
     Normalise();
 }
@@ -109,14 +121,8 @@ void KIN_DataFile::RemovePeriod(const KIN_DataPeriod& period)
                                     [&](const KIN_DataPeriod& p) { return p.id == period.id; });
     if (found != periods.end())
     {
-        std::vector<KIN_DataLink>& links = m_diagram.links;
-        links.erase(std::remove_if(links.begin(), links.end(),
-                                   [&](const KIN_DataLink& link) {
-                                       return link.period1 == period.id ||
-                                              link.period2 == period.id;
-                                   }),
-                    links.end());
-        periods.erase(found);
+        EraseLinksOf(period.id);
+        EraseRecorded(periods, static_cast<std::size_t>(found - periods.begin()));
     }
     Normalise();
 }
@@ -124,8 +130,9 @@ void KIN_DataFile::RemovePeriod(const KIN_DataPeriod& period)
 void KIN_DataFile::AddLink(const KIN_DataLink& link)
 {
     std::vector<KIN_DataLink>& links = m_diagram.links;
-    if (std::find(links.begin(), links.end(), link) == links.end())
-        links.push_back(link);
+    if (std::find(links.begin(), links.end(), link) != links.end())
+        return;
+    AppendRecorded(links, link);
 }
 
 void KIN_DataFile::RemoveLink(const KIN_DataLink& link)
@@ -136,22 +143,23 @@ void KIN_DataFile::RemoveLink(const KIN_DataLink& link)
                                     [&](const KIN_DataLink& stored)
                                     { return stored == link || stored == swapped; });
     if (found != links.end())
-        links.erase(found);
+        EraseRecorded(links, static_cast<std::size_t>(found - links.begin()));
 }
 
 const KIN_DataImage* KIN_DataFile::AddImage(const KIN_DataImage& image)
 {
     std::vector<KIN_DataImage>& images = m_diagram.images;
-    const auto nIndex = static_cast<std::int32_t>(images.size());
-    images.push_back(image);
-    images.back().index = nIndex;
+    KIN_DataImage added = image;
+    added.index = static_cast<std::int32_t>(images.size());
+    AppendRecorded(images, std::move(added));
     return &images.back();
 }
 
 void KIN_DataFile::ChangeImage(const KIN_DataImage& image)
 {
-    if (IsImageIndex(image.index))
-        m_diagram.images[static_cast<std::size_t>(image.index)] = image;
+    const auto nAt = static_cast<std::size_t>(image.index);
+    if (IsImageIndex(image.index) && m_diagram.images[nAt] != image)
+        ReplaceRecorded(m_diagram.images, nAt, image);
 }
 
 void KIN_DataFile::RemoveImage(const KIN_DataImage& image)
@@ -159,7 +167,7 @@ void KIN_DataFile::RemoveImage(const KIN_DataImage& image)
     if (!IsImageIndex(image.index))
         return;
     std::vector<KIN_DataImage>& images = m_diagram.images;
-    images.erase(images.begin() + image.index);
+    EraseRecorded(images, static_cast<std::size_t>(image.index));
     for (std::size_t i = static_cast<std::size_t>(image.index); i < images.size(); ++i)
         images[i].index = static_cast<std::int32_t>(i);
 }
@@ -168,27 +176,129 @@ void KIN_DataFile::ShiftColumns(std::int32_t nFirstColumn, std::int32_t nLastCol
                                 std::int32_t nColumnDelta, std::int32_t nFirstX,
                                 std::int32_t nLastX, std::int32_t nXDelta)
 {
-    for (KIN_DataPeriod& period : m_diagram.periods)
+    std::vector<KIN_DataPeriod>& periods = m_diagram.periods;
+    for (std::size_t n = 0; n < periods.size(); ++n)
     {
-        if (nFirstColumn <= period.column && period.column <= nLastColumn)
-            period.column = SaturatedSum(period.column, nColumnDelta);
+        const std::int32_t nColumn = periods[n].column;
+        if (nFirstColumn <= nColumn && nColumn <= nLastColumn)
+            ChangeRecorded(periods, n,
+                           [&](KIN_DataPeriod& period)
+                           { period.column = SaturatedSum(nColumn, nColumnDelta); });
     }
-    for (KIN_DataImage& image : m_diagram.images)
+    std::vector<KIN_DataImage>& images = m_diagram.images;
+    for (std::size_t n = 0; n < images.size(); ++n)
     {
-        if (nFirstX <= image.x && image.x <= nLastX)
-            image.x = SaturatedSum(image.x, nXDelta);
+        const std::int32_t nX = images[n].x;
+        if (nFirstX <= nX && nX <= nLastX)
+            ChangeRecorded(images, n,
+                           [&](KIN_DataImage& image) { image.x = SaturatedSum(nX, nXDelta); });
     }
 }
 
 void KIN_DataFile::Normalise()
 {
-    m_diagram.begin = std::clamp(m_diagram.begin, 0, kLastBeginStep);
-    if (m_diagram.end < m_diagram.begin)
-        m_diagram.end = m_diagram.begin + 1;
-    m_diagram.end = std::clamp(m_diagram.end, 0, kLastEndStep);
-    m_diagram.width = std::max(m_diagram.width, kMinDiagramWidth);
-    for (KIN_DataPeriod& period : m_diagram.periods)
-        NormalisePeriod(period);
+    KIN_DocumentChanges::Limits limits{m_diagram.begin, m_diagram.end, m_diagram.width};
+    limits.begin = std::clamp(limits.begin, 0, kLastBeginStep);
+    if (limits.end < limits.begin)
+        limits.end = limits.begin + 1;
+    limits.end = std::clamp(limits.end, 0, kLastEndStep);
+    limits.width = std::max(limits.width, kMinDiagramWidth);
+    SetLimitsRecorded(limits);
+    std::vector<KIN_DataPeriod>& periods = m_diagram.periods;
+    for (std::size_t n = 0; n < periods.size(); ++n)
+    {
+        if (!IsNormal(periods[n]))
+            ChangeRecorded(periods, n, NormalisePeriod);
+    }
+}
+
+void KIN_DataFile::Record(KIN_DocumentChanges* pChanges)
+{
+    m_pChanges = pChanges;
+}
+
+void KIN_DataFile::Undo(const KIN_DocumentChanges& changes)
+{
+    changes.Undo(m_diagram);
+}
+
+void KIN_DataFile::Redo(const KIN_DocumentChanges& changes)
+{
+    changes.Redo(m_diagram);
+}
+
+void KIN_DataFile::SetLimitsRecorded(const KIN_DocumentChanges::Limits& limits)
+{
+    if (m_pChanges)
+        m_pChanges->RecordLimits({m_diagram.begin, m_diagram.end, m_diagram.width}, limits);
+    m_diagram.begin = limits.begin;
+    m_diagram.end = limits.end;
+    m_diagram.width = limits.width;
+}
+
+template <class Entry, class Change>
+void KIN_DataFile::ChangeRecorded(std::vector<Entry>& records, std::size_t nAt, Change change)
+{
+    if (!m_pChanges)
+    {
+        change(records[nAt]);
+        return;
+    }
+    Entry after = records[nAt];
+    change(after);
+    ReplaceRecorded(records, nAt, after);
+}
+
+template <class Entry>
+void KIN_DataFile::AppendRecorded(std::vector<Entry>& records, Entry added)
+{
+    records.push_back(std::move(added));
+    if (m_pChanges)
+        m_pChanges->Record(
+            KIN_DocumentChanges::Change<Entry>{records.size() - 1, std::nullopt, records.back()});
+}
+
+template <class Entry>
+void KIN_DataFile::ReplaceRecorded(std::vector<Entry>& records, std::size_t nAt,
+                                   const Entry& after)
+{
+    if (m_pChanges)
+        m_pChanges->Record(KIN_DocumentChanges::Change<Entry>{nAt, records[nAt], after});
+    records[nAt] = after;
+}
+
+template <class Entry>
+void KIN_DataFile::EraseRecorded(std::vector<Entry>& records, std::size_t nAt)
+{
+    if (m_pChanges)
+        m_pChanges->Record(
+            KIN_DocumentChanges::Change<Entry>{nAt, std::move(records[nAt]), std::nullopt});
+    records.erase(records.begin() + static_cast<std::ptrdiff_t>(nAt));
+}
+
+template <class Entry> void KIN_DataFile::ClearRecorded(std::vector<Entry>& records)
+{
+    // From the back, so that taking it back appends each record again.
+    if (m_pChanges)
+        for (std::size_t n = records.size(); n-- > 0;)
+            m_pChanges->Record(
+                KIN_DocumentChanges::Change<Entry>{n, std::move(records[n]), std::nullopt});
+    records.clear();
+}
+
+void KIN_DataFile::EraseLinksOf(std::int32_t nId)
+{
+    std::vector<KIN_DataLink>& links = m_diagram.links;
+    std::size_t nKept = 0;
+    for (std::size_t n = 0; n < links.size(); ++n)
+    {
+        if (links[n].period1 != nId && links[n].period2 != nId)
+            links[nKept++] = links[n];
+        else if (m_pChanges) // where it stands once the links before it are gone
+            m_pChanges->Record(
+                KIN_DocumentChanges::Change<KIN_DataLink>{nKept, links[n], std::nullopt});
+    }
+    links.resize(nKept);
 }
 
 std::int32_t KIN_DataFile::NextPeriodId(const std::vector<KIN_DataPeriod>& periods)

@@ -1,6 +1,7 @@
 #ifndef KIN_DATAFILE_H
 #define KIN_DATAFILE_H
 
+#include "KIN_DocumentChanges.h"
 #include "KIN_IDataFile.h"
 #include "KIT_SafeObject.h"
 
@@ -30,6 +31,9 @@ public:
     void ShiftColumns(std::int32_t nFirstColumn, std::int32_t nLastColumn,
                       std::int32_t nColumnDelta, std::int32_t nFirstX, std::int32_t nLastX,
                       std::int32_t nXDelta) override;
+    void Record(KIN_DocumentChanges* pChanges) override;
+    void Undo(const KIN_DocumentChanges& changes) override;
+    void Redo(const KIN_DocumentChanges& changes) override;
 
     // The id a period added to these periods receives: one above the highest positive id,
     // 1 when none is positive.
@@ -40,7 +44,20 @@ private:
     void Normalise();
     bool IsImageIndex(std::int32_t nIndex) const;
 
+    // Each list and limit change goes through these, which tell the recorder when there is
+    // one.
+    void SetLimitsRecorded(const KIN_DocumentChanges::Limits& limits);
+    template <class Entry> void AppendRecorded(std::vector<Entry>& records, Entry added);
+    template <class Entry>
+    void ReplaceRecorded(std::vector<Entry>& records, std::size_t nAt, const Entry& after);
+    template <class Entry, class Change>
+    void ChangeRecorded(std::vector<Entry>& records, std::size_t nAt, Change change);
+    template <class Entry> void EraseRecorded(std::vector<Entry>& records, std::size_t nAt);
+    template <class Entry> void ClearRecorded(std::vector<Entry>& records);
+    void EraseLinksOf(std::int32_t nId);
+
     KIN_DataDiagram m_diagram;
+    KIN_DocumentChanges* m_pChanges = nullptr;
 };
 
 #endif

@@ -5,6 +5,8 @@
 #include "sp.h"
 
 #include <cstdint>
+
+class KIN_DocumentChanges;
 #include <string>
 
 // The diagram document. Records are copied in; pointers handed out point into the
@@ -44,6 +46,13 @@ public:
     virtual void ShiftColumns(std::int32_t nFirstColumn, std::int32_t nLastColumn,
                               std::int32_t nColumnDelta, std::int32_t nFirstX, std::int32_t nLastX,
                               std::int32_t nXDelta) = 0;
+
+    // While pChanges is set, every change is also written to it, record by record; null
+    // stops recording.
+    virtual void Record(KIN_DocumentChanges* pChanges) = 0;
+    // Takes recorded changes back, or makes them again, exactly: nothing is clamped.
+    virtual void Undo(const KIN_DocumentChanges& changes) = 0;
+    virtual void Redo(const KIN_DocumentChanges& changes) = 0;
 
 protected:
     KIN_IDataFile() = default;

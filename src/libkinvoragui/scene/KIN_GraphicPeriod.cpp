@@ -320,7 +320,18 @@ void KIN_GraphicPeriod::ScrollIntoView()
 {
     const QPoint before(m_pQView->horizontalScrollBar()->value(),
                         m_pQView->verticalScrollBar()->value());
-    m_pQView->ensureVisible(this, 50, 50);
+    // The rectangle alone decides, not the wider bounding rectangle with its title. When
+    // it does not fit, only its top-left part is asked for, so the title's start stays in
+    // view instead of the far edge winning.
+    constexpr int nMargin = 50;
+    const QRectF area = mapRectToScene(rect());
+    const QTransform& zoom = m_pQView->transform();
+    const QSize room = m_pQView->viewport()->size() - QSize(2 * nMargin + 2, 2 * nMargin + 2);
+    const qreal roomWidth = std::max<qreal>(0, room.width() / zoom.m11());
+    const qreal roomHeight = std::max<qreal>(0, room.height() / zoom.m22());
+    m_pQView->ensureVisible(QRectF(area.topLeft(), QSizeF(std::min(area.width(), roomWidth),
+                                                          std::min(area.height(), roomHeight))),
+                            nMargin, nMargin);
     // The view moves its pixels when it scrolls, and a strip of an item changed just before
     // (the period deselected for this one) can stay drawn in its old look: draw it all again.
     if (before !=
@@ -401,7 +412,8 @@ void KIN_GraphicPeriod::mouseReleaseEvent(QGraphicsSceneMouseEvent*)
         return;
     KIN_DataPeriod moved = *m_pPeriod;
     moved.column += nColumns;
-    pMainWindow->ChangePeriod(moved); // rebuilds the scene: this item is gone afterwards
+    // Rebuilds the scene: this item is gone afterwards.
+    pMainWindow->ChangePeriod(moved, KIN_Text::StepMovePeriod);
 }
 
 void KIN_GraphicPeriod::contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent)

@@ -79,6 +79,12 @@ enum class KIN_Text : int
     ColorDarkMagenta,
     ColorDarkYellow,
     ColorDarkOrange,
+    MenuUndo,
+    MenuRedo,
+    StepMovePeriod,
+    StepNewLink,
+    StepMoveImage,
+    StepResizeImage,
     Count
 };
 

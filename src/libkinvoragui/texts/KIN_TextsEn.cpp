@@ -81,6 +81,12 @@ const char* const g_texts[] = {
     "darkMagenta",
     "darkYellow",
     "darkOrange",
+    "Undo",
+    "Redo",
+    "Move period",
+    "New link",
+    "Move image",
+    "Resize image",
 };
 static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
               "the English table must have one text per entry");

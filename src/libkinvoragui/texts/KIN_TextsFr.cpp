@@ -81,6 +81,12 @@ const char* const g_texts[] = {
     "magenta sombre",
     "jaune sombre",
     "orange sombre",
+    "Annuler",
+    "Rétablir",
+    "Déplacer période",
+    "Nouveau lien",
+    "Déplacer image",
+    "Redimensionner image",
 };
 static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
               "the French table must have one text per entry");

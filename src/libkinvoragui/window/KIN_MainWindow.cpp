@@ -11,6 +11,7 @@
 #include "KIN_ItemListPeriod.h"
 #include "KIN_SceneSelection.h"
 #include "KIN_Texts.h"
+#include "KIN_UndoHistory.h"
 #include "KIN_ViewPeriods.h"
 #include "KIN_ViewYears.h"
 #include "KIN_WidgetDetails.h"
@@ -46,6 +47,8 @@ KIN_MainWindow::KIN_MainWindow()
     m_pDlgLimits = new KIN_DlgDiagramLimits(this);
     m_pDlgShift = new KIN_DlgDiagramShift(this);
     m_pDlgPeriod = new KIN_DlgPeriodLimits(this);
+    m_pHistory = new KIN_UndoHistory(this, [this](const KIN_UndoStep::Record& record, bool bUndo)
+                                     { ApplyStep(record, bUndo); });
     m_pDetails = new KIN_WidgetDetails();
     m_pQPeriodList = new KIT_QT_ListWidget0();
     m_pDocumentPlain = &*m_pDocument;
@@ -106,6 +109,12 @@ void KIN_MainWindow::CreateMenus()
                   &KIN_MainWindow::SlotMenu_FileExit_triggered);
 
     QMenu* pQEdit = pQMenuBar->addMenu(Text(KIN_Text::MenuEdit));
+    QAction* pQUndo = m_pHistory->createUndoAction(pQEdit, Text(KIN_Text::MenuUndo));
+    pQUndo->setShortcuts(QKeySequence::Undo);
+    QAction* pQRedo = m_pHistory->createRedoAction(pQEdit, Text(KIN_Text::MenuRedo));
+    pQRedo->setShortcuts(QKeySequence::Redo);
+    pQEdit->addActions({pQUndo, pQRedo});
+    pQEdit->addSeparator();
     AddMenuAction(pQEdit, Text(KIN_Text::DiagramSettings),
                   &KIN_MainWindow::SlotMenu_EditLimitDiagr_triggered);
     AddMenuAction(pQEdit, Text(KIN_Text::NewPeriod),
@@ -196,30 +205,86 @@ void KIN_MainWindow::RefreshAll()
     m_nPendingSelection = -1;
 }
 
-void KIN_MainWindow::ChangePeriod(const KIN_DataPeriod& period)
+void KIN_MainWindow::ChangePeriod(const KIN_DataPeriod& period, KIN_Text stepText)
 {
-    m_nPendingSelection = period.id;
-    m_pDocumentPlain->ChangePeriod(period);
-    RefreshAll();
+    RunChange(Text(stepText),
+              [&]
+              {
+                  m_nPendingSelection = period.id;
+                  m_pDocumentPlain->ChangePeriod(period);
+                  return true;
+              });
 }
 
 void KIN_MainWindow::AddLink(const KIN_DataLink& link)
 {
-    if (const KIN_GraphicPeriod* pCurrent = KIN_SceneSelection::Get().pCurrentPeriod)
-        m_nPendingSelection = pCurrent->GetRecord().id;
-    m_pDocumentPlain->AddLink(link);
-    RefreshAll();
+    RunChange(Text(KIN_Text::StepNewLink),
+              [&]
+              {
+                  if (const KIN_GraphicPeriod* pCurrent = KIN_SceneSelection::Get().pCurrentPeriod)
+                      m_nPendingSelection = pCurrent->GetRecord().id;
+                  m_pDocumentPlain->AddLink(link);
+                  return true;
+              });
 }
 
 void KIN_MainWindow::AddImage(const KIN_DataImage& image)
 {
-    m_pDocumentPlain->AddImage(image);
-    RefreshAll();
+    RunChange(Text(KIN_Text::NewImage),
+              [&]
+              {
+                  m_pDocumentPlain->AddImage(image);
+                  return true;
+              });
 }
 
 void KIN_MainWindow::ChangeImage(const KIN_DataImage& image)
 {
-    m_pDocumentPlain->ChangeImage(image);
+    const std::vector<KIN_DataImage>& images = m_pContent->images;
+    const bool bResized = image.index >= 0 &&
+                          static_cast<std::size_t>(image.index) < images.size() &&
+                          images[static_cast<std::size_t>(image.index)].scale != image.scale;
+    RunChange(Text(bResized ? KIN_Text::StepResizeImage : KIN_Text::StepMoveImage),
+              [&]
+              {
+                  m_pDocumentPlain->ChangeImage(image);
+                  return true;
+              });
+}
+
+bool KIN_MainWindow::RunChange(const QString& stepText, const std::function<bool()>& change,
+                               const std::function<void()>& finish)
+{
+    KIN_UndoStep::Record step;
+    step.fileBefore = m_currentFile;
+    m_pDocumentPlain->Record(&step.changes);
+    const bool bChanged = change();
+    m_pDocumentPlain->Record(nullptr);
+    if (!bChanged)
+        return false;
+    step.nPeriodId = m_nPendingSelection;
+    RefreshAll();
+    if (finish)
+        finish();
+    step.fileAfter = m_currentFile;
+    if (!step.changes.IsEmpty() || step.fileBefore != step.fileAfter)
+        m_pHistory->Push(QString(stepText).remove(QLatin1Char('&')), std::move(step));
+    return true;
+}
+
+void KIN_MainWindow::ApplyStep(const KIN_UndoStep::Record& record, bool bUndo)
+{
+    if (bUndo)
+        m_pDocumentPlain->Undo(record.changes);
+    else
+        m_pDocumentPlain->Redo(record.changes);
+    // Only New and Load change the current file; a Save in between is kept.
+    if (record.fileBefore != record.fileAfter)
+    {
+        m_currentFile = bUndo ? record.fileBefore : record.fileAfter;
+        UpdateTitle();
+    }
+    m_nPendingSelection = record.nPeriodId;
     RefreshAll();
 }
 

@@ -1,19 +1,22 @@
 #ifndef KIN_MAINWINDOW_H
 #define KIN_MAINWINDOW_H
 
+#include "KIN_Texts.h"
+#include "KIN_UndoStep.h"
 #include "KIT_SafeObject.h"
 #include "sp.h"
 
 #include <QMainWindow>
 
 #include <cstdint>
-
+#include <functional>
 #include <string>
 
 class KIN_DlgDiagramLimits;
 class KIN_DlgDiagramShift;
 class KIN_DlgPeriodLimits;
 class KIN_IDataFile;
+class KIN_UndoHistory;
 class KIN_ViewPeriods;
 class KIN_ViewYears;
 class KIN_WidgetDetails;
@@ -25,7 +28,6 @@ struct KIN_DataPeriod;
 class QAction;
 class QListWidgetItem;
 class QMenu;
-enum class KIN_Text : int;
 
 // The one top-level window: owns the document and every view of it, builds the menus and
 // runs the commands. After every change it rebuilds all views from the document.
@@ -40,7 +42,8 @@ public:
     // Rebuilds every view from the document, writes the autosave file and reselects the
     // period whose id the last command remembered.
     void RefreshAll();
-    void ChangePeriod(const KIN_DataPeriod& period);
+    // stepText names the undo step: a period dragged sideways is moved, not changed.
+    void ChangePeriod(const KIN_DataPeriod& period, KIN_Text stepText = KIN_Text::ChangePeriod);
     void AddLink(const KIN_DataLink& link);
     void AddImage(const KIN_DataImage& image);
     void ChangeImage(const KIN_DataImage& image);
@@ -71,6 +74,7 @@ public:
     KIN_DlgDiagramLimits* GetLimitsDialog() const { return m_pDlgLimits; }
     KIN_DlgDiagramShift* GetShiftDialog() const { return m_pDlgShift; }
     KIN_DlgPeriodLimits* GetPeriodDialog() const { return m_pDlgPeriod; }
+    KIN_UndoHistory* GetHistory() const { return m_pHistory; }
 
 public slots:
     void SlotMenu_FileNew_triggered(bool bIsChecked);
@@ -101,6 +105,16 @@ private:
     bool ConfirmRemoval(KIN_Text title, KIN_Text question);
     // A non-blocking warning naming what went wrong.
     void ShowWarning(KIN_Text text, const QString& argument = QString());
+    // Runs one change of the document as an undo step named stepText: change returns false
+    // when it did nothing (no refresh, no step); finish runs after the refresh. A change the
+    // document did not record (a link it already had) refreshes but adds no step.
+    bool RunChange(const QString& stepText, const std::function<bool()>& change,
+                   const std::function<void()>& finish = {});
+    // Takes a step back or makes it again, then refreshes like any change.
+    void ApplyStep(const KIN_UndoStep::Record& record, bool bUndo);
+    void LoadAtStart(const std::string& path);
+    // Makes the autosave file a new diagram's current file, unless autosave is off.
+    void StartNewDiagramFile();
     // Keeps an unreadable autosave under a new name before it is overwritten.
     void KeepUnreadableAutosave(const std::string& path);
 
@@ -113,6 +127,7 @@ private:
     KIN_DlgDiagramLimits* m_pDlgLimits = nullptr;
     KIN_DlgDiagramShift* m_pDlgShift = nullptr;
     KIN_DlgPeriodLimits* m_pDlgPeriod = nullptr;
+    KIN_UndoHistory* m_pHistory = nullptr;
     double m_zoomFactor = 1.0;
     bool m_bFirstLoad = true;
     bool m_bAutosaveSuspended = false;

@@ -75,9 +75,13 @@ void KIN_MainWindow::SlotMenu_EditNewPeriod_triggered(bool)
     period.colorText = -1;
     if (!m_pDlgPeriod->Run(KIN_TextOf(KIN_Text::TitleNewPeriod), period))
         return;
-    m_pDocumentPlain->AddPeriod(period);
-    m_nPendingSelection = m_pContent->periods.back().id;
-    RefreshAll();
+    RunChange(Text(KIN_Text::NewPeriod),
+              [&]
+              {
+                  m_pDocumentPlain->AddPeriod(period);
+                  m_nPendingSelection = m_pContent->periods.back().id;
+                  return true;
+              });
 }
 
 void KIN_MainWindow::SlotMenu_EditChangePeriod_triggered(bool)
@@ -99,9 +103,14 @@ void KIN_MainWindow::SlotMenu_EditShift_triggered(bool)
     std::int32_t nShift = 0;
     if (!m_pDlgShift->Run(nFrom, nTo, nShift) || nShift == 0)
         return;
-    m_pDocumentPlain->ShiftColumns(nFrom, nTo, nShift, ColumnsToSceneX(nFrom, 5),
-                                   ColumnsToSceneX(nTo, 5), ColumnsToSceneX(nShift, 0));
-    RefreshAll();
+    RunChange(Text(KIN_Text::Shift),
+              [&]
+              {
+                  m_pDocumentPlain->ShiftColumns(nFrom, nTo, nShift, ColumnsToSceneX(nFrom, 5),
+                                                 ColumnsToSceneX(nTo, 5),
+                                                 ColumnsToSceneX(nShift, 0));
+                  return true;
+              });
 }
 
 void KIN_MainWindow::LoadFile(const std::string& path)
@@ -110,23 +119,31 @@ void KIN_MainWindow::LoadFile(const std::string& path)
     {
         // Only a crash leaves unfinished saves behind, so a start is the time to clear them.
         if (m_bFirstLoad)
-            KIN_DiagramFileFormat::RemoveStaleSiblings(path);
-        if (m_pDocumentPlain->Load(path))
-        {
-            m_currentFile = path;
-            RefreshAll();
-        }
-        else if (m_bFirstLoad)
-        {
-            // The refresh rewrites the autosave: keep an unreadable one first.
-            KeepUnreadableAutosave(path);
-            RefreshAll();
-        }
-        else
+            LoadAtStart(path);
+        else if (!RunChange(Text(KIN_Text::MenuFileLoad),
+                            [&]
+                            {
+                                if (!m_pDocumentPlain->Load(path))
+                                    return false;
+                                m_currentFile = path;
+                                return true;
+                            }))
             ShowWarning(KIN_Text::WarningLoadFailed, KIT_ToQString(path));
     }
     m_bFirstLoad = false;
     UpdateTitle();
+}
+
+// The diagram the last run left is where the user starts: no step to take back.
+void KIN_MainWindow::LoadAtStart(const std::string& path)
+{
+    // Only a crash leaves unfinished saves behind, so a start is the time to clear them.
+    KIN_DiagramFileFormat::RemoveStaleSiblings(path);
+    if (m_pDocumentPlain->Load(path))
+        m_currentFile = path;
+    else // the refresh rewrites the autosave: keep an unreadable one first
+        KeepUnreadableAutosave(path);
+    RefreshAll();
 }
 
 void KIN_MainWindow::SaveFile(const std::string& path)
@@ -163,8 +180,14 @@ void KIN_MainWindow::SlotMenu_EditRemovePeriod_triggered(bool)
         return;
     const KIN_DataPeriod removed = pCurrent->GetRecord();
     pCurrent->DeselectPeriod();
-    m_pDocumentPlain->RemovePeriod(removed);
-    RefreshAll();
+    RunChange(Text(KIN_Text::RemovePeriod),
+              [&]
+              {
+                  // Undoing the removal brings the period back selected.
+                  m_nPendingSelection = removed.id;
+                  m_pDocumentPlain->RemovePeriod(removed);
+                  return true;
+              });
 }
 
 void KIN_MainWindow::SlotMenu_EditRemoveLink_triggered(bool)
@@ -176,8 +199,12 @@ void KIN_MainWindow::SlotMenu_EditRemoveLink_triggered(bool)
         return;
     const KIN_DataLink removed = pCurrent->GetRecord();
     pCurrent->SetLinkStyle(KIN_GraphicLink::Normal);
-    m_pDocumentPlain->RemoveLink(removed);
-    RefreshAll();
+    RunChange(Text(KIN_Text::RemoveLink),
+              [&]
+              {
+                  m_pDocumentPlain->RemoveLink(removed);
+                  return true;
+              });
 }
 
 void KIN_MainWindow::SlotMenu_EditRemoveImage_triggered(bool)
@@ -189,8 +216,12 @@ void KIN_MainWindow::SlotMenu_EditRemoveImage_triggered(bool)
         return;
     const KIN_DataImage removed = pCurrent->GetRecord();
     pCurrent->SetImageState(KIN_GraphicImage::Idle);
-    m_pDocumentPlain->RemoveImage(removed);
-    RefreshAll();
+    RunChange(Text(KIN_Text::RemoveImage),
+              [&]
+              {
+                  m_pDocumentPlain->RemoveImage(removed);
+                  return true;
+              });
 }
 
 bool KIN_MainWindow::ConfirmRemoval(KIN_Text title, KIN_Text question)
@@ -209,11 +240,31 @@ bool KIN_MainWindow::EditDiagramLimits(const std::string& title, bool bNewDiagra
     std::int32_t nWidth = m_pContent->width;
     if (!m_pDlgLimits->Run(title, nBegin, nEnd, nWidth))
         return false;
-    m_pDocumentPlain->SetLimits(nBegin, nEnd, nWidth, bNewDiagram);
-    RefreshAll();
-    if (bNewDiagram)
+    return RunChange(
+        Text(bNewDiagram ? KIN_Text::MenuFileNew : KIN_Text::DiagramSettings),
+        [&]
+        {
+            m_pDocumentPlain->SetLimits(nBegin, nEnd, nWidth, bNewDiagram);
+            return true;
+        },
+        [&]
+        {
+            if (bNewDiagram)
+                StartNewDiagramFile();
+        });
+}
+
+void KIN_MainWindow::StartNewDiagramFile()
+{
+    if (!m_bAutosaveSuspended)
+    {
         SaveFile(AutosaveFile());
-    return true;
+        return;
+    }
+    // The autosave file holds what could not be kept elsewhere: the new diagram has no file
+    // until the user saves it.
+    m_currentFile = ".";
+    UpdateTitle();
 }
 
 void KIN_MainWindow::SlotMenu_FileNew_triggered(bool)

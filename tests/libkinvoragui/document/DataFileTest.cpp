@@ -116,23 +116,27 @@ TEST_F(DataFileTest, SetLimitsWithoutClearingKeepsEverything)
     EXPECT_EQ(Data().width, 15);
 }
 
-TEST_F(DataFileTest, NewDiagramDropsPeriodsLinksAndImages)
+TEST_F(DataFileTest, NewDiagramDropsPeriodsAndLinksButKeepsImages)
 {
     m_document->AddPeriod(Period());
     m_document->AddPeriod(Period());
     m_document->AddLink({1, 2, 0, 3});
     m_document->AddImage(Image(5, "a.png"));
+    m_document->AddImage(Image(7, "b.png"));
     m_document->SetLimits(45, 10, 5, true);
     EXPECT_TRUE(Data().periods.empty());
     EXPECT_TRUE(Data().links.empty());
-    EXPECT_TRUE(Data().images.empty());
+    ASSERT_EQ(Data().images.size(), 2u);
+    EXPECT_EQ(Data().images[0].file, "a.png");
+    EXPECT_EQ(Data().images[1].file, "b.png");
+    EXPECT_EQ(Data().images[1].index, 1);
     EXPECT_EQ(Data().begin, 39);
     EXPECT_EQ(Data().end, 40);
     EXPECT_EQ(Data().width, 10);
 
-    // The new diagram numbers its periods afresh and indexes its images from 0.
+    // The new diagram numbers its periods afresh; a new image goes after the kept ones.
     EXPECT_EQ(Stored(Period()).id, 1);
-    EXPECT_EQ(m_document->AddImage(Image(5, "b.png"))->index, 0);
+    EXPECT_EQ(m_document->AddImage(Image(5, "c.png"))->index, 2);
 }
 
 TEST_F(DataFileTest, PeriodsAreClampedWhenAddedOrChanged)

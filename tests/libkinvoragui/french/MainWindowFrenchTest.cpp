@@ -1,3 +1,5 @@
+#include "KIN_DataDiagram.h"
+#include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
 #include "KIN_TestFolder.h"
 #include "KIN_TestMenus.h"
@@ -26,6 +28,9 @@ TEST(MainWindowFrench, MenusAndEntriesInOrder)
         S("&Fichier/-"),
         S("&Fichier/&Quitter"),
         S("&Edition"),
+        S("&Edition/Annuler"),
+        S("&Edition/Rétablir"),
+        S("&Edition/-"),
         S("&Edition/Configuration diagramme"),
         S("&Edition/Nouvelle periode"),
         S("&Edition/Changer periode"),
@@ -61,4 +66,33 @@ TEST(MainWindowFrench, AccentedTextsKeepTheirLetters)
 TEST(MainWindowFrench, AboutTextIsShared)
 {
     EXPECT_TRUE(KIN_MainWindow::AboutText().startsWith(S("Software:\tKinvora\nDate:    \t")));
+}
+
+TEST(MainWindowFrench, UndoEntriesNameTheStepInFrench)
+{
+    KIN_TestFolder folder;
+    KIN_MainWindow window;
+    QAction* pQUndo = KIN_FindMenuAction(window, S("&Edition/Annuler"));
+    QAction* pQRedo = KIN_FindMenuAction(window, S("&Edition/Rétablir"));
+    ASSERT_NE(pQUndo, nullptr);
+    ASSERT_NE(pQRedo, nullptr);
+    EXPECT_FALSE(pQUndo->isEnabled());
+    EXPECT_FALSE(pQRedo->isEnabled());
+
+    KIN_DataPeriod period;
+    period.begin = 1900;
+    period.end = 1950;
+    window.ChangePeriod(period); // no period with that id: nothing to undo
+    EXPECT_FALSE(pQUndo->isEnabled());
+    window.GetDocument()->AddPeriod(period);
+    window.RefreshAll();
+    period.id = 1;
+    period.column = 3;
+    window.ChangePeriod(period, KIN_Text::StepMovePeriod);
+    EXPECT_TRUE(pQUndo->isEnabled());
+    EXPECT_EQ(pQUndo->text(), S("Annuler Déplacer période"));
+    pQUndo->trigger();
+    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 0);
+    EXPECT_FALSE(pQUndo->isEnabled());
+    EXPECT_EQ(pQRedo->text(), S("Rétablir Déplacer période"));
 }

@@ -68,7 +68,7 @@ protected:
 };
 } // namespace
 
-TEST_F(FileCommands, NewAsksForLimitsAndEmptiesTheDiagram)
+TEST_F(FileCommands, NewAsksForLimitsAndDropsPeriodsAndLinksButKeepsPictures)
 {
     FillDiagram();
     window.SaveFile(KIT_ToBytes(folder.Path(S("family.xml"))));
@@ -90,15 +90,18 @@ TEST_F(FileCommands, NewAsksForLimitsAndEmptiesTheDiagram)
     ASSERT_TRUE(dialog.Seen());
     EXPECT_TRUE(Content().periods.empty());
     EXPECT_TRUE(Content().links.empty());
-    EXPECT_TRUE(Content().images.empty());
+    ASSERT_EQ(Content().images.size(), 1u);
+    EXPECT_EQ(Content().images[0].file, "missing.png");
     EXPECT_TRUE(window.GetView()->GetPeriods().empty());
     EXPECT_TRUE(window.GetView()->GetLinks().empty());
-    EXPECT_TRUE(window.GetView()->GetImages().empty());
+    EXPECT_EQ(window.GetView()->GetImages().size(), 1u);
     EXPECT_EQ(window.GetPeriodList()->count(), 0);
     EXPECT_EQ(Current(), nullptr);
     EXPECT_FALSE(window.GetActionChangePeriod()->isEnabled());
     EXPECT_EQ(window.GetView()->GetScene()->sceneRect().width(), 1500);
-    EXPECT_EQ(Autosave(), "<kinvora>\n\t<E b=\"20\" e=\"39\" w=\"15\" />\n</kinvora>\n");
+    EXPECT_EQ(Autosave(), "<kinvora>\n\t<E b=\"20\" e=\"39\" w=\"15\" />\n"
+                          "\t<I x=\"200\" y=\"9600\" s=\"1\" f=\"missing__tag46__png\" />\n"
+                          "</kinvora>\n");
     EXPECT_EQ(window.GetCurrentFile(), "./autosave.xml");
     EXPECT_EQ(window.windowTitle(), Title("autosave.xml"));
     // The user's own file is not touched.

@@ -67,7 +67,7 @@ fuzz() {
         "${options[@]}"
     cmake --build "$build_fuzz" -j"$jobs"
     local target
-    for target in fuzz_xml fuzz_text fuzz_document; do
+    for target in fuzz_xml fuzz_text fuzz_document fuzz_gedcom; do
         local corpus="$build_fuzz/corpus/$target"
         local log="$build_fuzz/$target.log"
         mkdir -p "$corpus" "$build_fuzz/artifacts/$target"

@@ -3,6 +3,7 @@
 #include "KIN_MainWindow.h"
 #include "KIN_TestFolder.h"
 #include "KIN_ViewPeriods.h"
+#include "KIT_QtText.h"
 
 #include <QFile>
 #include <QImage>
@@ -160,4 +161,34 @@ TEST_F(ExportTool, LinkedOutputReplacesTheFileItNames)
         << errors.str();
     EXPECT_TRUE(std::filesystem::is_symlink("link.xml"));
     EXPECT_EQ(folder.Read(QStringLiteral("saved/real.xml")).rfind("<kinvora>\n\t<E", 0), 0u);
+}
+
+TEST_F(ExportTool, DrawsAGedcomTreeOrRefusesItWithOneLine)
+{
+    ASSERT_TRUE(folder.Write(QStringLiteral("family.ged"),
+                             "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ada /Byron/\n1 BIRT\n"
+                             "2 DATE 1815\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME Anne /King/\n1 BIRT\n"
+                             "2 DATE ABT 1836\n1 FAMC @F1@\n0 @F1@ FAM\n1 WIFE @I1@\n"
+                             "1 CHIL @I2@\n0 TRLR\n"));
+    const ToolRun drawn = RunTool(
+        {folder.Path(QStringLiteral("family.ged")), folder.Path(QStringLiteral("family.xml"))});
+    ASSERT_EQ(drawn.nExitCode, 0) << drawn.errorText.toStdString();
+    const sp<KIN_IDataFile> document = CreateDataFile();
+    ASSERT_TRUE(document->Load(KIT_ToBytes(folder.Path(QStringLiteral("family.xml")))));
+    ASSERT_EQ(document->GetData()->periods.size(), 2u);
+    EXPECT_EQ(document->GetData()->periods[0].title, "Ada Byron");
+    EXPECT_EQ(document->GetData()->links.size(), 1u);
+    const ToolRun png = RunTool(
+        {folder.Path(QStringLiteral("family.ged")), folder.Path(QStringLiteral("family.png"))});
+    EXPECT_EQ(png.nExitCode, 0) << png.errorText.toStdString();
+    EXPECT_FALSE(QImage(folder.Path(QStringLiteral("family.png"))).isNull());
+
+    ASSERT_TRUE(folder.Write(QStringLiteral("letter.ged"), "Dear Ada,\nhere is the tree.\n"));
+    const ToolRun refused = RunTool(
+        {folder.Path(QStringLiteral("letter.ged")), folder.Path(QStringLiteral("letter.xml"))});
+    EXPECT_EQ(refused.nExitCode, 1);
+    EXPECT_EQ(refused.errorText.count(QLatin1Char('\n')), 1);
+    EXPECT_TRUE(refused.errorText.contains(QStringLiteral("Not a GEDCOM file: Dear Ada,")))
+        << refused.errorText.toStdString();
+    EXPECT_FALSE(QFile::exists(folder.Path(QStringLiteral("letter.xml"))));
 }

@@ -1,12 +1,15 @@
 #include "KIN_ExportTool.h"
 
 #include "FIL_LastError.h"
+#include "KIN_GedcomImport.h"
+#include "KIN_GedcomTexts.h"
 #include "KIN_IDataFile.h"
 #include "KIN_ViewPeriods.h"
 #include "KIT_DurableFile.h"
 #include "KIT_QtText.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -104,8 +107,42 @@ std::string LoadError()
 
 const char* KIN_ExportTool::Usage()
 {
-    return "usage: kinvora-export DIAGRAM.xml OUT.png|OUT.pdf|OUT.xml";
+    return "usage: kinvora-export DIAGRAM.xml|TREE.ged OUT.png|OUT.pdf|OUT.xml";
 }
+
+namespace
+{
+bool IsGedcom(const std::string& input)
+{
+    return QFileInfo(KIT_ToQString(input))
+               .suffix()
+               .compare(QLatin1String("ged"), Qt::CaseInsensitive) == 0;
+}
+
+// Reads the diagram file, or draws the tree of a GEDCOM file; false with a line on error.
+bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error)
+{
+    if (!IsGedcom(input))
+    {
+        if (document.Load(input))
+            return true;
+        error << "kinvora-export: cannot load " << input << ": " << LoadError() << '\n';
+        return false;
+    }
+    KIN_GedcomOptions options;
+    options.words = KIN_GedcomTexts::Words();
+    options.nCurrentYear = QDate::currentDate().year();
+    KIN_GedcomResult result = KIN_GedcomImport::ImportFile(input, options);
+    if (result.error != KIN_GedcomError::None)
+    {
+        error << "kinvora-export: cannot import " << input << ": "
+              << KIN_GedcomTexts::Reason(result) << '\n';
+        return false;
+    }
+    document.Replace(std::move(result.diagram));
+    return true;
+}
+} // namespace
 
 int KIN_ExportTool::Run(const std::string& input, const std::string& output, std::ostream& error,
                         const std::function<void()>& startGui)
@@ -117,11 +154,8 @@ int KIN_ExportTool::Run(const std::string& input, const std::string& output, std
         return BadArguments;
     }
     sp<KIN_IDataFile> document = CreateDataFile();
-    if (!document->Load(input))
-    {
-        error << "kinvora-export: cannot load " << input << ": " << LoadError() << '\n';
+    if (!Read(input, *document, error))
         return Failure;
-    }
     if (format != Format::Xml)
         startGui();
     bool bWritten = false;

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-// Turns a diagram file into the PNG that "Export image" writes, a PDF page of the same
+// Turns a diagram file, or the family tree of a GEDCOM file, into the PNG that "Export image" writes, a PDF page of the same
 // drawing, or the diagram loaded and saved again. PNG and PDF need a QApplication.
 class KIN_ExportTool
 {

@@ -1,5 +1,9 @@
 #include "KIN_ItemListPeriod.h"
 
+#include "KIN_GraphicPeriod.h"
+#include "KIN_WidgetFindPeriod.h"
+#include "KIT_QtText.h"
+
 #include <QVariant>
 
 #include <typeinfo>
@@ -10,6 +14,18 @@ KIN_ItemListPeriod::KIN_ItemListPeriod()
 }
 
 KIN_ItemListPeriod::~KIN_ItemListPeriod() = default;
+
+const QString& KIN_ItemListPeriod::SearchKey() const
+{
+    if (!m_bSearchKeyMade && m_pPeriodItem)
+    {
+        const KIN_DataPeriod& period = m_pPeriodItem->GetRecord();
+        m_searchKey = KIN_WidgetFindPeriod::Folded(KIT_ToQString(period.title) + QLatin1Char('\n') +
+                                                   KIT_ToQString(period.details));
+        m_bSearchKeyMade = true;
+    }
+    return m_searchKey;
+}
 
 void KIN_ItemListPeriod::setData(int nRole, const QVariant& value)
 {

@@ -19,6 +19,9 @@ public:
     KIN_GraphicPeriod* GetPeriodItem() const { return m_pPeriodItem; }
     void SetPeriodItem(KIN_GraphicPeriod* pPeriodItem) { m_pPeriodItem = pPeriodItem; }
 
+    // The period's title and details folded for searching, made on first use.
+    const QString& SearchKey() const;
+
     void setData(int nRole, const QVariant& value) override;
     bool operator<(const QListWidgetItem& other) const override;
 
@@ -27,6 +30,8 @@ private:
     // The shown text, kept beside the item's data: sorting a large list through its
     // variants costs a tenth of a refresh.
     QString m_sortText;
+    mutable QString m_searchKey;
+    mutable bool m_bSearchKeyMade = false;
 };
 
 #endif

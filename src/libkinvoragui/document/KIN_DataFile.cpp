@@ -60,13 +60,21 @@ bool KIN_DataFile::Load(const std::string& fileName)
     KIN_DataDiagram loaded;
     if (!KIN_DiagramFileFormat::Load(fileName, loaded))
         return false;
-    std::swap(m_diagram, loaded);
+    Replace(std::move(loaded));
+    return true;
+}
+
+void KIN_DataFile::Replace(KIN_DataDiagram diagram)
+{
+    for (std::size_t n = 0; n < diagram.images.size(); ++n)
+        diagram.images[n].index = static_cast<std::int32_t>(n);
+    std::swap(m_diagram, diagram);
+    // Recorded as one replacement, clamped values included.
     KIN_DocumentChanges* const pChanges = std::exchange(m_pChanges, nullptr);
     Normalise();
     m_pChanges = pChanges;
     if (m_pChanges)
-        m_pChanges->RecordReplaced(std::move(loaded), m_diagram);
-    return true;
+        m_pChanges->RecordReplaced(std::move(diagram), m_diagram);
 }
 
 bool KIN_DataFile::Save(const std::string& fileName) const

@@ -17,6 +17,7 @@ public:
 
     bool Load(const std::string& fileName) override;
     bool Save(const std::string& fileName) const override;
+    void Replace(KIN_DataDiagram diagram) override;
     void SetLimits(std::int32_t nBegin, std::int32_t nEnd, std::int32_t nWidth,
                    bool bClear) override;
     const KIN_DataDiagram* GetData() const override;

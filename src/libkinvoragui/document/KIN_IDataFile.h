@@ -19,6 +19,8 @@ public:
 
     // Replaces the content from a diagram file; false when the file could not be read.
     virtual bool Load(const std::string& fileName) = 0;
+    // Replaces the whole content (an imported tree), clamped like a loaded file.
+    virtual void Replace(KIN_DataDiagram diagram) = 0;
     // Writes the content as a diagram file; false when it could not be written.
     virtual bool Save(const std::string& fileName) const = 0;
     // Stores the limits; bClear starts a new, empty diagram.

@@ -15,6 +15,7 @@
 #include "KIN_ViewPeriods.h"
 #include "KIN_ViewYears.h"
 #include "KIN_WidgetDetails.h"
+#include "KIN_WidgetFindPeriod.h"
 #include "KIT_QT_Action.h"
 #include "KIT_QT_DockWidget.h"
 #include "KIT_QT_GridLayout.h"
@@ -26,6 +27,7 @@
 #include "KIT_TextFormat.h"
 #include "QT_ScrollArea.h"
 
+#include <QListView>
 #include <QMenu>
 
 namespace
@@ -100,6 +102,8 @@ void KIN_MainWindow::CreateMenus()
     AddMenuAction(pQFile, Text(KIN_Text::MenuFileNew), &KIN_MainWindow::SlotMenu_FileNew_triggered);
     AddMenuAction(pQFile, Text(KIN_Text::MenuFileLoad),
                   &KIN_MainWindow::SlotMenu_FileLoad_triggered);
+    AddMenuAction(pQFile, Text(KIN_Text::MenuImportGedcom),
+                  &KIN_MainWindow::SlotMenu_FileImportGedcom_triggered);
     AddMenuAction(pQFile, Text(KIN_Text::MenuFileSave),
                   &KIN_MainWindow::SlotMenu_FileSave_triggered);
     AddMenuAction(pQFile, Text(KIN_Text::MenuFileExport),
@@ -175,7 +179,22 @@ void KIN_MainWindow::CreateDocks()
     m_pQPeriodList->setMaximumWidth(200);
 
     auto* pQListDock = new KIT_QT_DockWidget(Text(KIN_Text::DockPeriodList), this);
-    pQListDock->setWidget(m_pQPeriodList);
+    m_pQListDock = pQListDock;
+    auto* pQListArea = new KIT_QT_Widget0();
+    auto* pQListGrid = new KIT_QT_GridLayout(pQListArea);
+    pQListGrid->setContentsMargins(0, 0, 0, 0);
+    pQListArea->setMaximumWidth(200); // the details take the rest of the bottom
+    m_pFindPeriod = new KIN_WidgetFindPeriod(m_pQPeriodList, pQListArea);
+    m_pFindPeriod->setMaximumWidth(200);
+    pQListGrid->addWidget(m_pFindPeriod, 0, 0);
+    pQListGrid->addWidget(m_pQPeriodList, 1, 0);
+    pQListGrid->addWidget(m_pFindPeriod->GetResultsView(), 1, 0);
+    m_pFindPeriod->GetResultsView()->setMaximumWidth(200);
+    pQListDock->setWidget(pQListArea);
+    auto* pQFind = new KIT_QT_Action(QString(), this);
+    pQFind->setShortcuts(QKeySequence::Find);
+    addAction(pQFind);
+    connect(pQFind, &QAction::triggered, this, &KIN_MainWindow::SlotMenu_EditFind_triggered);
     addDockWidget(Qt::BottomDockWidgetArea, pQListDock);
 
     auto* pQDetailsDock = new KIT_QT_DockWidget(Text(KIN_Text::DockDetails), this);
@@ -188,11 +207,13 @@ void KIN_MainWindow::CreateDocks()
 
 void KIN_MainWindow::RefreshAll()
 {
+    m_pFindPeriod->BeginRefill();
     m_pQPeriodList->clear();
     m_pView->RebuildScene();
     m_pRuler->RefreshRuler();
     AutoSave();
     m_pQPeriodList->sortItems(Qt::AscendingOrder);
+    m_pFindPeriod->ApplyFilter();
     if (m_nPendingSelection >= 0)
     {
         for (KIN_GraphicPeriod* pPeriod : m_pView->GetPeriods())
@@ -286,6 +307,13 @@ void KIN_MainWindow::ApplyStep(const KIN_UndoStep::Record& record, bool bUndo)
     }
     m_nPendingSelection = record.nPeriodId;
     RefreshAll();
+}
+
+void KIN_MainWindow::SlotMenu_EditFind_triggered(bool)
+{
+    m_pQListDock->show();
+    m_pFindPeriod->setFocus(Qt::ShortcutFocusReason);
+    m_pFindPeriod->selectAll();
 }
 
 void KIN_MainWindow::UpdateRuler()

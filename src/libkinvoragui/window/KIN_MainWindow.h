@@ -20,12 +20,14 @@ class KIN_UndoHistory;
 class KIN_ViewPeriods;
 class KIN_ViewYears;
 class KIN_WidgetDetails;
+class KIN_WidgetFindPeriod;
 class KIT_QT_ListWidget0;
 struct KIN_DataDiagram;
 struct KIN_DataImage;
 struct KIN_DataLink;
 struct KIN_DataPeriod;
 class QAction;
+class QDockWidget;
 class QListWidgetItem;
 class QMenu;
 
@@ -53,6 +55,8 @@ public:
     static const char* AutosaveFile() { return "./autosave.xml"; }
     bool EditDiagramLimits(const std::string& title, bool bNewDiagram);
     void LoadFile(const std::string& path);
+    // Replaces the diagram by the tree of a GEDCOM file, as one step; false when refused.
+    bool ImportGedcom(const std::string& path);
     void SaveFile(const std::string& path);
     void AutoSave();
     void UpdateTitle();
@@ -67,6 +71,7 @@ public:
     QAction* GetActionRemovePeriod() const { return m_pQActionRemovePeriod; }
     QAction* GetActionRemoveLink() const { return m_pQActionRemoveLink; }
     KIT_QT_ListWidget0* GetPeriodList() const { return m_pQPeriodList; }
+    KIN_WidgetFindPeriod* GetFindPeriod() const { return m_pFindPeriod; }
     KIN_WidgetDetails* GetDetails() const { return m_pDetails; }
     KIN_ViewPeriods* GetView() const { return m_pView; }
     KIN_ViewYears* GetRuler() const { return m_pRuler; }
@@ -79,6 +84,7 @@ public:
 public slots:
     void SlotMenu_FileNew_triggered(bool bIsChecked);
     void SlotMenu_FileLoad_triggered(bool bIsChecked);
+    void SlotMenu_FileImportGedcom_triggered(bool bIsChecked);
     void SlotMenu_FileSave_triggered(bool bIsChecked);
     void SlotMenu_FileExport_triggered(bool bIsChecked);
     void SlotMenu_FileExit_triggered(bool bIsChecked);
@@ -93,6 +99,7 @@ public slots:
     void SlotMenu_ZoomValue_triggered(bool bIsChecked);
     void SlotMenu_ZoomIn_triggered(bool bIsChecked);
     void SlotMenu_ZoomOut_triggered(bool bIsChecked);
+    void SlotMenu_EditFind_triggered(bool bIsChecked);
     void SlotList_PeriodChanged(QListWidgetItem* pQItem);
     void SlotList_PeriodChanged2(QListWidgetItem* pQItemCurrent, QListWidgetItem* pQItemPrevious);
 
@@ -104,7 +111,8 @@ private:
     void ApplyZoom(double factor);
     bool ConfirmRemoval(KIN_Text title, KIN_Text question);
     // A non-blocking warning naming what went wrong.
-    void ShowWarning(KIN_Text text, const QString& argument = QString());
+    void ShowWarning(KIN_Text text, const QString& argument = QString(),
+                     const QString& second = QString());
     // Runs one change of the document as an undo step named stepText: change returns false
     // when it did nothing (no refresh, no step); finish runs after the refresh. A change the
     // document did not record (a link it already had) refreshes but adds no step.
@@ -139,6 +147,8 @@ private:
     QAction* m_pQActionRemoveLink = nullptr;
     KIN_WidgetDetails* m_pDetails = nullptr;
     KIT_QT_ListWidget0* m_pQPeriodList = nullptr;
+    KIN_WidgetFindPeriod* m_pFindPeriod = nullptr;
+    QDockWidget* m_pQListDock = nullptr;
     std::int32_t m_nPendingSelection = -1;
 };
 

@@ -23,6 +23,7 @@ TEST(MainWindowFrench, MenusAndEntriesInOrder)
         S("&Fichier"),
         S("&Fichier/&Nouveau"),
         S("&Fichier/&Charger"),
+        S("&Fichier/Importer GEDCOM..."),
         S("&Fichier/&Sauvegarder"),
         S("&Fichier/Exporter &image"),
         S("&Fichier/-"),

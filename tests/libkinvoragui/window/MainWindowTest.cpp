@@ -2,6 +2,7 @@
 #include "KIN_MainWindow.h"
 #include "KIN_TestFolder.h"
 #include "KIN_TestMenus.h"
+#include "KIN_WidgetFindPeriod.h"
 #include "KIT_QT_ListWidget0.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ TEST(MainWindow, MenusAndEntriesInOrder)
         S("&File"),
         S("&File/&New"),
         S("&File/&Load"),
+        S("&File/Import GEDCOM..."),
         S("&File/&Save"),
         S("&File/Export &image"),
         S("&File/-"),
@@ -117,7 +119,11 @@ TEST(MainWindow, DockTogglesShowAndHideTheDocks)
     EXPECT_TRUE(pQDock->isVisible());
     pQToggle->trigger();
     EXPECT_FALSE(pQDock->isVisible());
-    EXPECT_EQ(pQDock->widget(), window.GetPeriodList());
+    // The list, with the search field above it.
+    EXPECT_TRUE(pQDock->isAncestorOf(window.GetPeriodList()));
+    EXPECT_TRUE(pQDock->isAncestorOf(window.GetFindPeriod()));
+    EXPECT_LT(window.GetFindPeriod()->mapTo(pQDock, QPoint()).y(),
+              window.GetPeriodList()->mapTo(pQDock, QPoint()).y());
     EXPECT_EQ(window.GetPeriodList()->maximumWidth(), 200);
 }
 

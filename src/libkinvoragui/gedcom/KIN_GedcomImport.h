@@ -1,0 +1,61 @@
+#ifndef KIN_GEDCOMIMPORT_H
+#define KIN_GEDCOMIMPORT_H
+
+#include "KIN_DataDiagram.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// The words the details are written with; the caller fills them from its text table.
+struct KIN_GedcomWords
+{
+    std::string born = "Born", died = "Died", christened = "Christened", baptised = "Baptised",
+                buried = "Buried", cremated = "Cremated";
+    std::string about = "about", calculated = "calculated", estimatedDate = "estimated",
+                before = "before", after = "after", between = "between", and_ = "and",
+                from = "from", to = "to";
+    std::string estimatedMark = "(estimated)"; // appended to a fact whose year was estimated
+    std::string unknownName = "?";             // title of a person without a name
+};
+
+enum class KIN_GedcomError
+{
+    None,
+    Unreadable,
+    Empty,
+    NotGedcom,
+    Cancelled
+};
+
+struct KIN_GedcomOptions
+{
+    KIN_GedcomWords words;
+    std::int32_t nCurrentYear = 2026; // the one place the current year comes from
+    // Called now and then with the work done so far out of the total; false cancels.
+    std::function<bool(std::size_t nDone, std::size_t nTotal)> progress;
+};
+
+struct KIN_GedcomResult
+{
+    KIN_GedcomError error = KIN_GedcomError::None;
+    std::string detail;         // why, for the message: e.g. the first line found, the system error
+    KIN_DataDiagram diagram;    // valid (normalised ranges) when error is None
+    std::size_t nPeople = 0;    // individuals drawn
+    std::size_t nFamilies = 0;  // families read
+    std::size_t nEstimated = 0; // people with at least one estimated year
+    std::size_t nLeftOut = 0;   // people with no date and no dated relative at any distance
+};
+
+// Reads a GEDCOM family tree (5.5, 5.5.1, 5.5.5 or 7.0) into a diagram: one period per
+// individual, an elbow link from each parent to each child, laid out without overlaps.
+class KIN_GedcomImport
+{
+public:
+    static KIN_GedcomResult ImportFile(const std::string& path, const KIN_GedcomOptions& options);
+    static KIN_GedcomResult ImportBytes(std::string_view bytes, const KIN_GedcomOptions& options);
+};
+
+#endif

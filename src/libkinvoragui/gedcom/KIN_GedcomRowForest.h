@@ -1,0 +1,49 @@
+#ifndef KIN_GEDCOMROWFOREST_H
+#define KIN_GEDCOMROWFOREST_H
+
+#include "KIN_GedcomRows.h"
+#include "KIN_GedcomTree.h"
+
+#include <cstdint>
+#include <vector>
+
+// The rows as a forest, the shape the layout follows. A row hangs under the row of its
+// people's parents with the longest line of rows above it (ties: the larger family), so a
+// family's own line wins over the parents of someone who married into it. A row with no
+// parents and no row under it whose children married into another branch (parents found
+// for an in-law) hangs beside their child's row instead, on the side the child stands on. A loop in
+// the ancestry (bad data) is cut where the walk first comes back to a row it has seen.
+class KIN_GedcomRowForest
+{
+public:
+    KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_GedcomRows& rows);
+
+    // The rows hanging under nRow, each in the order the layout puts them: by start, an
+    // in-law row just before the row of its children.
+    const std::vector<std::int32_t>& Children(std::int32_t nRow) const
+    {
+        return m_children[At(nRow)];
+    }
+    // True for a row hung beside its child's row rather than under its own parents.
+    bool IsInLaw(std::int32_t nRow) const { return m_bInLaw[At(nRow)] != 0; }
+    // The roots (by start), then every row after the rows under it.
+    const std::vector<std::int32_t>& Roots() const { return m_roots; }
+    const std::vector<std::int32_t>& PostOrder() const { return m_postOrder; }
+
+private:
+    static std::size_t At(std::int32_t nRow) { return static_cast<std::size_t>(nRow); }
+    std::vector<std::int32_t> FindParentRows(const KIN_GedcomTree& tree) const;
+    void HangInLaws(const KIN_GedcomTree& tree, std::vector<std::int32_t>& parentRows,
+                    std::vector<std::int64_t>& keys);
+    void ListChildren(const std::vector<std::int32_t>& parentRows,
+                      const std::vector<std::int64_t>& keys);
+    void Walk(std::int32_t nRoot, std::vector<char>& visited);
+
+    const KIN_GedcomRows& m_rows;
+    std::vector<std::vector<std::int32_t>> m_children;
+    std::vector<char> m_bInLaw;
+    std::vector<std::int32_t> m_roots;
+    std::vector<std::int32_t> m_postOrder;
+};
+
+#endif

@@ -1,0 +1,74 @@
+#include "KIN_GedcomTexts.h"
+
+#include "KIN_Texts.h"
+
+namespace
+{
+// Replaces "%1" in the text by the value.
+std::string Filled(KIN_Text text, const std::string& value)
+{
+    std::string filled = KIN_TextOf(text);
+    const std::size_t nAt = filled.find("%1");
+    if (nAt != std::string::npos)
+        filled.replace(nAt, 2, value);
+    return filled;
+}
+} // namespace
+
+KIN_GedcomWords KIN_GedcomTexts::Words()
+{
+    KIN_GedcomWords words;
+    words.born = KIN_TextOf(KIN_Text::GedcomBorn);
+    words.died = KIN_TextOf(KIN_Text::GedcomDied);
+    words.christened = KIN_TextOf(KIN_Text::GedcomChristened);
+    words.baptised = KIN_TextOf(KIN_Text::GedcomBaptised);
+    words.buried = KIN_TextOf(KIN_Text::GedcomBuried);
+    words.cremated = KIN_TextOf(KIN_Text::GedcomCremated);
+    words.about = KIN_TextOf(KIN_Text::GedcomAbout);
+    words.calculated = KIN_TextOf(KIN_Text::GedcomCalculated);
+    words.estimatedDate = KIN_TextOf(KIN_Text::GedcomEstimatedDate);
+    words.before = KIN_TextOf(KIN_Text::GedcomBefore);
+    words.after = KIN_TextOf(KIN_Text::GedcomAfter);
+    words.between = KIN_TextOf(KIN_Text::GedcomBetween);
+    words.and_ = KIN_TextOf(KIN_Text::GedcomAnd);
+    words.from = KIN_TextOf(KIN_Text::GedcomFrom);
+    words.to = KIN_TextOf(KIN_Text::GedcomTo);
+    words.estimatedMark = KIN_TextOf(KIN_Text::GedcomEstimatedMark);
+    words.unknownName = KIN_TextOf(KIN_Text::GedcomUnknownName);
+    return words;
+}
+
+std::string KIN_GedcomTexts::Reason(const KIN_GedcomResult& result)
+{
+    switch (result.error)
+    {
+    case KIN_GedcomError::None:
+        return std::string();
+    case KIN_GedcomError::Unreadable:
+        return Filled(KIN_Text::GedcomUnreadable, result.detail);
+    case KIN_GedcomError::Empty:
+        return KIN_TextOf(KIN_Text::GedcomEmpty);
+    case KIN_GedcomError::NotGedcom:
+        return Filled(KIN_Text::GedcomNotGedcom, result.detail);
+    case KIN_GedcomError::Cancelled:
+        return KIN_TextOf(KIN_Text::GedcomCancelled);
+    }
+    return std::string();
+}
+
+std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result)
+{
+    std::string summary = KIN_TextOf(KIN_Text::StatusImported);
+    const std::string counts[] = {std::to_string(result.nPeople), std::to_string(result.nFamilies),
+                                  std::to_string(result.nEstimated)};
+    for (int n = 0; n < 3; ++n)
+    {
+        const std::string marker = "%" + std::to_string(n + 1);
+        const std::size_t nAt = summary.find(marker);
+        if (nAt != std::string::npos)
+            summary.replace(nAt, marker.size(), counts[n]);
+    }
+    if (result.nLeftOut > 0)
+        summary += Filled(KIN_Text::StatusLeftOut, std::to_string(result.nLeftOut));
+    return summary;
+}

@@ -1,0 +1,19 @@
+#ifndef KIN_GEDCOMTEXTS_H
+#define KIN_GEDCOMTEXTS_H
+
+#include "KIN_GedcomImport.h"
+
+#include <string>
+
+// The build's words for an imported tree, and why an import was refused, in its language.
+class KIN_GedcomTexts
+{
+public:
+    static KIN_GedcomWords Words();
+    // One line saying why; empty for a result without error.
+    static std::string Reason(const KIN_GedcomResult& result);
+    // The summary of a successful import.
+    static std::string Summary(const KIN_GedcomResult& result);
+};
+
+#endif

@@ -1,0 +1,211 @@
+// Generated and hostile trees: whatever their shape, the diagram stays valid, free of
+// overlaps and the same from one import to the next.
+#include "GedcomTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace
+{
+// A random tree with the faults real files have: missing and qualified dates, remarriages,
+// children listed only by their FAMC, pointers to nothing, and a few ancestry loops.
+std::string RandomTree(std::uint32_t nSeed, int nPeople)
+{
+    std::mt19937 random(nSeed);
+    const auto below = [&](int nLimit)
+    { return static_cast<int>(random() % static_cast<unsigned>(nLimit)); };
+    std::vector<int> born(static_cast<std::size_t>(nPeople));
+    std::string people;
+    std::string families;
+    for (int n = 0; n < nPeople; ++n)
+    {
+        born[static_cast<std::size_t>(n)] = 1600 + n * 400 / nPeople + below(30);
+        people += "0 @I" + std::to_string(n) + "@ INDI\n1 NAME P" + std::to_string(n) + "\n1 SEX " +
+                  (below(2) ? "M" : "F") + "\n";
+        const int nKind = below(10);
+        const std::string year = std::to_string(born[static_cast<std::size_t>(n)]);
+        if (nKind < 6)
+            people += "1 BIRT\n2 DATE " + std::string(nKind == 0 ? "ABT " : "") + year + "\n";
+        if (nKind < 4)
+            people += "1 DEAT\n2 DATE " +
+                      std::to_string(born[static_cast<std::size_t>(n)] + below(90)) + "\n";
+    }
+    for (int nFamily = 0; nFamily < nPeople / 3; ++nFamily)
+    {
+        const int nHusband = below(nPeople);
+        families += "0 @F" + std::to_string(nFamily) + "@ FAM\n1 HUSB @I" +
+                    std::to_string(nHusband) + "@\n1 WIFE @I" + std::to_string(below(nPeople)) +
+                    "@\n";
+        for (int nChild = below(5); nChild > 0; --nChild)
+        {
+            const int nOlder = nHusband + 1 + below(40);
+            const int nTarget = below(20) == 0 ? below(nPeople) : std::min(nOlder, nPeople - 1);
+            families +=
+                "1 CHIL @I" + std::to_string(below(50) == 0 ? nPeople + 7 : nTarget) + "@\n";
+        }
+        if (below(4) == 0)
+            people += "0 @I" + std::to_string(below(nPeople)) + "@ INDI\n1 FAMC @F" +
+                      std::to_string(nFamily) + "@\n";
+    }
+    return "0 HEAD\n1 CHAR UTF-8\n" + people + families + "0 TRLR\n";
+}
+
+class GedcomRandomTreeTest : public ::testing::TestWithParam<std::uint32_t>
+{
+};
+
+TEST_P(GedcomRandomTreeTest, DiagramIsValidWithoutOverlapsAndRepeatable)
+{
+    const std::string text = RandomTree(GetParam(), 400);
+    const KIN_GedcomResult result = Import(text);
+    ASSERT_EQ(result.error, KIN_GedcomError::None);
+    ExpectValidDiagram(result.diagram);
+    ExpectNoOverlaps(result.diagram);
+    EXPECT_EQ(result.nPeople + result.nLeftOut, 400u);
+    EXPECT_TRUE(SameDiagram(Import(text).diagram, result.diagram));
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, GedcomRandomTreeTest, ::testing::Range(1u, 13u));
+
+std::string Person(int n, const std::string& facts)
+{
+    return "0 @I" + std::to_string(n) + "@ INDI\n1 NAME P" + std::to_string(n) + "\n" + facts;
+}
+
+std::string Family(int n, int nHusband, int nWife, int nChild)
+{
+    std::string family = "0 @F" + std::to_string(n) + "@ FAM\n";
+    if (nHusband >= 0)
+        family += "1 HUSB @I" + std::to_string(nHusband) + "@\n";
+    if (nWife >= 0)
+        family += "1 WIFE @I" + std::to_string(nWife) + "@\n";
+    return family + "1 CHIL @I" + std::to_string(nChild) + "@\n";
+}
+
+// A person who is their own ancestor, and one who is their own parent: estimates and layout
+// end, and the loop's people are drawn.
+TEST(GedcomLayoutTest, AncestryLoopsEnd)
+{
+    const std::string text = "0 HEAD\n" + Person(1, "1 BIRT\n2 DATE 1900\n") + Person(2, "") +
+                             Person(3, "") + Person(4, "1 DEAT\n2 DATE 1950\n") +
+                             Family(1, 1, -1, 2) + Family(2, 2, -1, 3) + Family(3, 3, -1, 1) +
+                             Family(4, 4, -1, 4) + "0 TRLR\n";
+    const KIN_GedcomResult result = Import(text);
+    ASSERT_EQ(result.error, KIN_GedcomError::None);
+    EXPECT_EQ(result.nPeople, 4u);
+    ExpectValidDiagram(result.diagram);
+    ExpectNoOverlaps(result.diagram);
+}
+
+// Fifty thousand generations in one line of descent, all born the same year: nothing
+// recurses that deep, and each stands beside its parent.
+TEST(GedcomLayoutTest, DeepLinesOfDescentAreLaidOut)
+{
+    constexpr int kGenerations = 50000;
+    std::string text = "0 HEAD\n";
+    for (int n = 0; n < kGenerations; ++n)
+        text += Person(n, "1 BIRT\n2 DATE 1900\n");
+    for (int n = 1; n < kGenerations; ++n)
+        text += Family(n, n - 1, -1, n);
+    const KIN_GedcomResult result = Import(text + "0 TRLR\n");
+    ASSERT_EQ(result.diagram.periods.size(), static_cast<std::size_t>(kGenerations));
+    for (std::size_t n = 1; n < 50; ++n)
+        EXPECT_NE(result.diagram.periods[n].column, result.diagram.periods[n - 1].column);
+    EXPECT_EQ(result.diagram.links.size(), static_cast<std::size_t>(kGenerations - 1));
+}
+
+// A child born after the parent's period and its title's room have ended stands under them.
+TEST(GedcomLayoutTest, ChildrenStandUnderParentsGoneBefore)
+{
+    const std::string text = "0 HEAD\n" + Person(1, "1 BIRT\n2 DATE 1700\n1 DEAT\n2 DATE 1740\n") +
+                             Person(2, "1 BIRT\n2 DATE 1790\n1 DEAT\n2 DATE 1850\n") +
+                             Family(1, 1, -1, 2) + "0 TRLR\n";
+    const KIN_GedcomResult result = Import(text);
+    ASSERT_EQ(result.diagram.periods.size(), 2u);
+    EXPECT_EQ(result.diagram.periods[0].column, result.diagram.periods[1].column);
+}
+
+// A child who lives while the parents do stands beside them, not far off.
+TEST(GedcomLayoutTest, LargeFamiliesStayTogether)
+{
+    std::string text = "0 HEAD\n" + Person(0, "1 SEX M\n1 BIRT\n2 DATE 1800\n") +
+                       Person(1, "1 SEX F\n1 BIRT\n2 DATE 1802\n");
+    std::string family = "0 @F0@ FAM\n1 HUSB @I0@\n1 WIFE @I1@\n";
+    for (int n = 2; n < 12; ++n)
+    {
+        text += Person(n, "1 BIRT\n2 DATE " + std::to_string(1820 + 2 * n) + "\n");
+        family += "1 CHIL @I" + std::to_string(n) + "@\n";
+    }
+    const KIN_GedcomResult result = Import(text + family + "0 TRLR\n");
+    ASSERT_EQ(result.diagram.periods.size(), 12u);
+    ExpectNoOverlaps(result.diagram);
+    const std::int32_t nFather = result.diagram.periods[0].column;
+    EXPECT_EQ(std::abs(result.diagram.periods[1].column - nFather), 2);
+    for (std::size_t n = 2; n < 12; ++n)
+        EXPECT_LE(std::abs(result.diagram.periods[n].column - nFather), 12);
+    EXPECT_LE(result.diagram.width, 24); // twelve people side by side at the most
+}
+
+// Married twice, a man stands between his wives; a woman married twice stands between her
+// husbands, and each couple's children stay near.
+TEST(GedcomLayoutTest, RemarriedPeopleStandBetweenTheirPartners)
+{
+    const std::string text =
+        "0 HEAD\n" + Person(1, "1 SEX M\n1 BIRT\n2 DATE 1800\n1 DEAT\n2 DATE 1870\n") +
+        Person(2, "1 SEX F\n1 BIRT\n2 DATE 1802\n1 DEAT\n2 DATE 1830\n") +
+        Person(3, "1 SEX F\n1 BIRT\n2 DATE 1810\n1 DEAT\n2 DATE 1880\n") +
+        Person(4, "1 BIRT\n2 DATE 1825\n") + Person(5, "1 BIRT\n2 DATE 1835\n") +
+        Person(6, "1 SEX M\n1 BIRT\n2 DATE 1805\n") + Family(1, 1, 2, 4) + Family(2, 1, 3, 5) +
+        "0 @F3@ FAM\n1 HUSB @I6@\n1 WIFE @I3@\n0 TRLR\n";
+    const KIN_GedcomResult result = Import(text);
+    ASSERT_EQ(result.diagram.periods.size(), 6u);
+    ExpectNoOverlaps(result.diagram);
+    const auto column = [&](int nPerson)
+    { return result.diagram.periods[static_cast<std::size_t>(nPerson - 1)].column; };
+    EXPECT_EQ(std::abs(column(1) - column(2)), 2);
+    EXPECT_EQ(std::abs(column(1) - column(3)), 2);
+    EXPECT_EQ(std::abs(column(6) - column(3)), 2);
+    EXPECT_NE(column(2), column(3));
+    EXPECT_LE(std::abs(column(4) - column(1)), 6);
+    EXPECT_LE(std::abs(column(5) - column(1)), 6);
+}
+
+// The parents of someone who married into the family stand near the couple's row, not
+// with the unrelated people of the file.
+TEST(GedcomLayoutTest, InLawsStandNearTheFamilyTheirChildJoined)
+{
+    std::string text = "0 HEAD\n";
+    for (int n = 0; n < 30; ++n) // strangers of the same time, listed first
+        text += Person(100 + n, "1 BIRT\n2 DATE " + std::to_string(1770 + n) + "\n");
+    text +=
+        Person(1, "1 SEX M\n1 BIRT\n2 DATE 1770\n") + Person(2, "1 SEX F\n1 BIRT\n2 DATE 1772\n") +
+        Person(3, "1 SEX M\n1 BIRT\n2 DATE 1800\n") + Person(4, "1 SEX M\n1 BIRT\n2 DATE 1765\n") +
+        Person(5, "1 SEX F\n1 BIRT\n2 DATE 1768\n") + Person(6, "1 SEX F\n1 BIRT\n2 DATE 1801\n") +
+        Family(1, 1, 2, 3) + Family(2, 4, 5, 6) + "0 @F3@ FAM\n1 HUSB @I3@\n1 WIFE @I6@\n0 TRLR\n";
+    const KIN_GedcomResult result = Import(text);
+    ASSERT_EQ(result.error, KIN_GedcomError::None);
+    ExpectNoOverlaps(result.diagram);
+    const auto column = [&](const std::string& title)
+    { return FindPeriod(result.diagram, title)->column; };
+    EXPECT_EQ(std::abs(column("P3") - column("P6")), 2);
+    for (const char* pInLaw : {"P4", "P5"})
+        EXPECT_LE(std::abs(column(pInLaw) - column("P6")), 8) << pInLaw;
+}
+
+// Many records, all valid: the import finishes and counts them all.
+TEST(GedcomLayoutTest, HundredsOfThousandsOfRecordsAreRead)
+{
+    constexpr int kPeople = 200000;
+    std::string text = "0 HEAD\n";
+    text.reserve(kPeople * 40);
+    for (int n = 0; n < kPeople; ++n)
+        text += "0 @I" + std::to_string(n) + "@ INDI\n1 BIRT\n2 DATE " +
+                std::to_string(1000 + n % 1000) + "\n";
+    const KIN_GedcomResult result = Import(text);
+    EXPECT_EQ(result.nPeople, static_cast<std::size_t>(kPeople));
+}
+} // namespace

@@ -6,6 +6,7 @@
 #   ./dev.sh asan     only the sanitizer build and its tests
 #   ./dev.sh bench    build and run the benchmarks
 #   ./dev.sh fuzz [seconds]  build the fuzz targets with clang and run each over its corpus
+#   ./dev.sh package  install what is missing, build, write build/kinvora_<version>_<arch>.deb
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -15,7 +16,8 @@ build_fuzz="$here/build-fuzz"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libexpat1-dev libgtest-dev
-          libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
+          libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+          desktop-file-utils appstream dpkg-dev x11-utils)
 
 install_missing() {
     local missing=()
@@ -116,8 +118,15 @@ fuzz)
     install_missing
     fuzz "${2:-60}"
     ;;
+package)
+    install_missing
+    configure
+    build_all
+    (cd "$build" && cpack -G DEB)
+    ls "$build"/kinvora_*.deb
+    ;;
 *)
-    echo "usage: $0 run|test|asan|bench|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|asan|bench|fuzz [seconds]|package" >&2
     exit 2
     ;;
 esac

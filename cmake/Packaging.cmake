@@ -1,0 +1,29 @@
+# The Debian package: `cpack -G DEB` in the build folder writes kinvora_<version>_<arch>.deb
+# holding what `cmake --install` installs, under /usr.
+set(KINVORA_PACKAGE_MAINTAINER "The Kinvora developers <kinvora@example.org>"
+    CACHE STRING "Maintainer named in the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kinvora)
+set(CPACK_PACKAGE_VENDOR "The Kinvora developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://kinvora.github.io/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for genealogical and historical timeline diagrams")
+# One string (separate arguments would join with ';'), in lines short enough for apt.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Kinvora draws people and eras as coloured periods on a date grid that reaches\n"
+    "from a hundred billion years ago to the year 2200, with links between them,\n"
+    "pictures, zoom, GEDCOM import, autosave and PNG export. The package holds the\n"
+    "English program kinvora, the French program kinvora-fr and the command-line\n"
+    "exporter kinvora-export.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KINVORA_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps names the libraries the binaries link (Qt, Expat, the C++ runtime).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+include(CPack)

@@ -121,6 +121,8 @@ private:
     // Takes a step back or makes it again, then refreshes like any change.
     void ApplyStep(const KIN_UndoStep::Record& record, bool bUndo);
     void LoadAtStart(const std::string& path);
+    // The file chosen in an open-file dialog starting at the current file; empty if none.
+    std::string AskFileToOpen(KIN_Text caption, KIN_Text filter);
     // Makes the autosave file a new diagram's current file, unless autosave is off.
     void StartNewDiagramFile();
     // Keeps an unreadable autosave under a new name before it is overwritten.

@@ -143,20 +143,22 @@ void KIN_MainWindow::SlotMenu_FileNew_triggered(bool)
 
 void KIN_MainWindow::SlotMenu_FileLoad_triggered(bool)
 {
-    const std::string name = KIT_ToBytes(
-        QFileDialog::getOpenFileName(this, Text(KIN_Text::CaptionLoad),
-                                     KIT_ToQString(m_currentFile), Text(KIN_Text::FilterDiagram)));
+    const std::string name = AskFileToOpen(KIN_Text::CaptionLoad, KIN_Text::FilterDiagram);
     if (!name.empty())
         LoadFile(name);
 }
 
 void KIN_MainWindow::SlotMenu_FileImportGedcom_triggered(bool)
 {
-    const std::string name = KIT_ToBytes(
-        QFileDialog::getOpenFileName(this, Text(KIN_Text::CaptionImportGedcom),
-                                     KIT_ToQString(m_currentFile), Text(KIN_Text::FilterGedcom)));
+    const std::string name = AskFileToOpen(KIN_Text::CaptionImportGedcom, KIN_Text::FilterGedcom);
     if (!name.empty())
         ImportGedcom(name);
+}
+
+std::string KIN_MainWindow::AskFileToOpen(KIN_Text caption, KIN_Text filter)
+{
+    return KIT_ToBytes(QFileDialog::getOpenFileName(this, Text(caption),
+                                                    KIT_ToQString(m_currentFile), Text(filter)));
 }
 
 bool KIN_MainWindow::ImportGedcom(const std::string& path)

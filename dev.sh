@@ -4,6 +4,7 @@
 #   ./dev.sh test     install what is missing, build, run every test with CTest, then again
 #                     under ASan, LSan and UBSan (build-asan/); under CI also fuzz each reader 60 s
 #   ./dev.sh asan     only the sanitizer build and its tests
+#   ./dev.sh tsan     the tests under ThreadSanitizer (build-tsan/)
 #   ./dev.sh bench    build and run the benchmarks
 #   ./dev.sh fuzz [seconds]  build the fuzz targets with clang and run each over its corpus
 #   ./dev.sh package  install what is missing, build, write build/kinvora_<version>_<arch>.deb
@@ -61,6 +62,21 @@ test_sanitized() {
     )
 }
 
+# The tests under ThreadSanitizer (build-tsan/). Qt is not instrumented: the suppressions
+# keep its own library calls out of the reports. Killing a writer child needs full speed, and
+# the install tests need no threads: they are left out.
+test_threads() {
+    local options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINVORA_TSAN=ON)
+    [ -n "${CI:-}" ] && options+=(-DKINVORA_WERROR=ON)
+    cmake -S "$here" -B "$here/build-tsan" "${options[@]}"
+    cmake --build "$here/build-tsan" -j"$jobs"
+    (
+        cd "$here/build-tsan"
+        export TSAN_OPTIONS="suppressions=$here/tools/tsan.supp:halt_on_error=1:second_deadlock_stack=1"
+        ctest --output-on-failure -j"$jobs" -E AtomicAutosave -LE "e2e|install"
+    )
+}
+
 fuzz() {
     local seconds="${1:-60}"
     local options=()
@@ -106,6 +122,10 @@ asan)
     install_missing
     test_sanitized
     ;;
+tsan)
+    install_missing
+    test_threads
+    ;;
 bench)
     install_missing
     configure -DKINVORA_BUILD_BENCH=ON
@@ -126,7 +146,7 @@ package)
     ls "$build"/kinvora_*.deb
     ;;
 *)
-    echo "usage: $0 run|test|asan|bench|fuzz [seconds]|package" >&2
+    echo "usage: $0 run|test|asan|tsan|bench|fuzz [seconds]|package" >&2
     exit 2
     ;;
 esac

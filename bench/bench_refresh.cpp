@@ -1,9 +1,12 @@
 // RefreshAll of a main window on the offscreen platform against building the same number of
 // plain rectangle items with five ellipse children, and the heap each takes per period.
+#include "KIN_AutosaveWriter.h"
+#include "KIN_DiagramFileFormat.h"
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
+#include "KIN_UndoHistory.h"
 #include "KIN_ViewPeriods.h"
 
 #include <QApplication>
@@ -17,6 +20,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <fstream>
 #include <malloc.h>
 #include <map>
@@ -210,6 +214,137 @@ void BM_PlainQtItems(benchmark::State& state)
     state.counters["heap_KiB_per_period"] = perPeriod;
     state.counters["peak_RSS_MiB"] = PeakResidentKiB() / 1024.0;
 }
+// A period of the middle of the diagram, moved one column: a one-record change.
+KIN_DataPeriod MovedPeriod(const KIN_IDataFile& document, std::size_t nStep)
+{
+    const std::vector<KIN_DataPeriod>& periods = document.GetData()->periods;
+    KIN_DataPeriod moved = periods[(periods.size() / 2 + nStep * 7919) % periods.size()];
+    moved.column += 1;
+    return moved;
+}
+
+// Undo and redo of one moved period in the window, each a document change and a refresh:
+// one iteration is two refreshes, against BM_RefreshAll's one.
+void BM_UndoRedoInWindow(benchmark::State& state)
+{
+    const int nPeriods = static_cast<int>(state.range(0));
+    Workspace workspace;
+    KIN_MainWindow window;
+    FillDocument(*window.GetDocument(), nPeriods);
+    window.ChangePeriod(MovedPeriod(*window.GetDocument(), 0), KIN_Text::StepMovePeriod);
+    QCoreApplication::processEvents();
+    for (auto _ : state)
+    {
+        window.GetHistory()->undo();
+        QCoreApplication::processEvents();
+        window.GetHistory()->redo();
+        QCoreApplication::processEvents();
+    }
+    state.counters["periods"] = nPeriods;
+}
+
+// The document's part of an undo and a redo of one moved period, without the refresh.
+void BM_UndoRedoInDocument(benchmark::State& state)
+{
+    const int nPeriods = static_cast<int>(state.range(0));
+    Workspace workspace;
+    const sp<KIN_IDataFile> document = CreateDataFile();
+    FillDocument(*document, nPeriods);
+    KIN_DocumentChanges changes;
+    document->Record(&changes);
+    document->ChangePeriod(MovedPeriod(*document, 0));
+    document->Record(nullptr);
+    for (auto _ : state)
+    {
+        document->Undo(changes);
+        document->Redo(changes);
+    }
+    state.counters["periods"] = nPeriods;
+}
+
+// The memory of 1,000 one-record steps, each recorded as the window records them, against
+// the heap the document itself takes.
+void BM_HistoryOf1000Steps(benchmark::State& state)
+{
+    const int nPeriods = static_cast<int>(state.range(0));
+    Workspace workspace;
+    const double before = HeapKiB();
+    const sp<KIN_IDataFile> document = CreateDataFile();
+    FillDocument(*document, nPeriods);
+    const double documentKiB = HeapKiB() - before;
+    double historyKiB = 0;
+    std::size_t nCounted = 0;
+    for (auto _ : state)
+    {
+        KIN_UndoHistory history(nullptr, [](const KIN_UndoStep::Record&, bool) {});
+        const double start = HeapKiB();
+        for (std::size_t nStep = 0; nStep < 1000; ++nStep)
+        {
+            KIN_UndoStep::Record record;
+            document->Record(&record.changes);
+            document->ChangePeriod(MovedPeriod(*document, nStep));
+            document->Record(nullptr);
+            history.Push(QStringLiteral("Move period"), std::move(record));
+        }
+        historyKiB = HeapKiB() - start;
+        nCounted = history.MemoryBytes();
+    }
+    state.counters["periods"] = nPeriods;
+    state.counters["document_KiB"] = documentKiB;
+    state.counters["history_KiB"] = historyKiB;
+    state.counters["counted_KiB"] = static_cast<double>(nCounted) / 1024.0;
+}
+
+// A document of that many periods, in a fresh working folder where the autosave goes.
+struct AutosaveSetup
+{
+    explicit AutosaveSetup(int nPeriods) : document(CreateDataFile())
+    {
+        FillDocument(*document, nPeriods);
+    }
+    Workspace workspace;
+    sp<KIN_IDataFile> document;
+};
+
+// The autosave's part on the interface thread: the copy of the diagram and its post. Each
+// round waits, untimed, for the save it posted, so every post finds the worker idle.
+void BM_AutosaveOnInterfaceThread(benchmark::State& state)
+{
+    const AutosaveSetup setup(static_cast<int>(state.range(0)));
+    KIN_AutosaveWriter writer(KIN_MainWindow::AutosaveFile());
+    for (auto _ : state)
+    {
+        writer.Post(*setup.document->GetData());
+        state.PauseTiming();
+        writer.WaitUntilIdle();
+        state.ResumeTiming();
+    }
+    state.counters["periods"] = static_cast<double>(state.range(0));
+}
+
+// The same save made on the interface thread itself, as the window did it.
+void BM_AutosaveSynchronous(benchmark::State& state)
+{
+    const AutosaveSetup setup(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        KIN_DiagramFileFormat::Save(*setup.document->GetData(), KIN_MainWindow::AutosaveFile());
+    state.counters["periods"] = static_cast<double>(state.range(0));
+    state.counters["file_KiB"] =
+        static_cast<double>(std::filesystem::file_size(KIN_MainWindow::AutosaveFile())) / 1024.0;
+}
+
+// From the capture to the file whole on disk: copy, post and the worker's save.
+void BM_AutosaveComplete(benchmark::State& state)
+{
+    const AutosaveSetup setup(static_cast<int>(state.range(0)));
+    KIN_AutosaveWriter writer(KIN_MainWindow::AutosaveFile());
+    for (auto _ : state)
+    {
+        writer.Post(*setup.document->GetData());
+        writer.WaitUntilIdle();
+    }
+    state.counters["periods"] = static_cast<double>(state.range(0));
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -222,7 +357,13 @@ int main(int argc, char** argv)
         {"BM_PlainQtItemsFixedRect", BM_PlainQtItemsFixedRect},
         {"BM_PlainQtItemsIndexed", BM_PlainQtItemsIndexed},
         {"BM_RefreshAll", BM_RefreshAll},
-        {"BM_LinkDragStartAndEnd", BM_LinkDragStartAndEnd}};
+        {"BM_LinkDragStartAndEnd", BM_LinkDragStartAndEnd},
+        {"BM_UndoRedoInWindow", BM_UndoRedoInWindow},
+        {"BM_UndoRedoInDocument", BM_UndoRedoInDocument},
+        {"BM_HistoryOf1000Steps", BM_HistoryOf1000Steps},
+        {"BM_AutosaveOnInterfaceThread", BM_AutosaveOnInterfaceThread},
+        {"BM_AutosaveSynchronous", BM_AutosaveSynchronous},
+        {"BM_AutosaveComplete", BM_AutosaveComplete}};
     for (const int nPeriods : {1000, 10000, 100000})
         for (const auto& [pName, pFunction] : benchmarks)
             benchmark::RegisterBenchmark(pName, pFunction)

@@ -59,43 +59,43 @@ void KIT_FileNameOfPath(std::string& text)
 
 const std::string& KIT_Int32ToText(std::int32_t nValue, int nWidth)
 {
-    static std::string result;
+    static thread_local std::string result;
     return Store(result, StreamText(nValue), nWidth);
 }
 
 const std::string& KIT_UInt32ToText(std::uint32_t nValue, int nWidth)
 {
-    static std::string result;
+    static thread_local std::string result;
     return Store(result, StreamText(nValue), nWidth);
 }
 
 const std::string& KIT_Int64ToText(std::int64_t nValue, int nWidth)
 {
-    static std::string result;
+    static thread_local std::string result;
     return Store(result, StreamText(static_cast<long long>(nValue)), nWidth);
 }
 
 const std::string& KIT_DoubleToText(double value, int nWidth)
 {
-    static std::string result;
+    static thread_local std::string result;
     return Store(result, StreamText(value), nWidth);
 }
 
 const std::string& KIT_PaddedText(const std::string& text, int nWidth)
 {
-    static std::string result;
+    static thread_local std::string result;
     return Store(result, text, nWidth);
 }
 
 const std::string& KIT_U16ToPaddedText(const std::u16string& text, int nWidth)
 {
-    static std::string result;
+    static thread_local std::string result;
     return Store(result, Narrowed(text), nWidth);
 }
 
 const std::string& KIT_U16ToText(const std::u16string& text)
 {
-    static std::string result;
+    static thread_local std::string result;
     return Store(result, Narrowed(text), 0);
 }
 

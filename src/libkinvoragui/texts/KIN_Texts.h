@@ -115,6 +115,7 @@ enum class KIN_Text : int
     GedcomEstimatedMark,
     GedcomUnknownName,
     PlaceholderFindPeriod,
+    WarningAutosaveFailed,
     Count
 };
 

@@ -1,6 +1,7 @@
 #include "KIN_MainWindow.h"
 
 #include "KIN_AppContext.h"
+#include "KIN_AutosaveWriter.h"
 #include "KIN_DlgDiagramLimits.h"
 #include "KIN_DlgDiagramShift.h"
 #include "KIN_DlgPeriodLimits.h"
@@ -27,6 +28,7 @@
 #include "KIT_TextFormat.h"
 #include "QT_ScrollArea.h"
 
+#include <QDir>
 #include <QListView>
 #include <QMenu>
 
@@ -72,6 +74,11 @@ KIN_MainWindow::KIN_MainWindow()
             &KIN_MainWindow::SlotList_PeriodChanged);
     connect(m_pQPeriodList, &QListWidget::currentItemChanged, this,
             &KIN_MainWindow::SlotList_PeriodChanged2);
+    // A name of its own for the worker: the working folder is the start's.
+    m_pAutosave = std::make_unique<KIN_AutosaveWriter>(
+        KIT_ToBytes(QDir::current().absoluteFilePath(KIT_ToQString(AutosaveFile()))));
+    connect(m_pAutosave.get(), &KIN_AutosaveWriter::SaveFailed, this,
+            &KIN_MainWindow::SlotAutosave_Warn_SaveFailed);
     LoadFile(AutosaveFile());
 }
 

@@ -10,11 +10,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 class KIN_DlgDiagramLimits;
 class KIN_DlgDiagramShift;
 class KIN_DlgPeriodLimits;
+class KIN_AutosaveWriter;
 class KIN_IDataFile;
 class KIN_UndoHistory;
 class KIN_ViewPeriods;
@@ -59,6 +61,8 @@ public:
     bool ImportGedcom(const std::string& path);
     void SaveFile(const std::string& path);
     void AutoSave();
+    // Returns once the autosave file holds the last change.
+    void WaitForAutosave() const;
     void UpdateTitle();
     // The About box's four lines: software, build date, build time, author.
     static QString AboutText();
@@ -100,6 +104,7 @@ public slots:
     void SlotMenu_ZoomIn_triggered(bool bIsChecked);
     void SlotMenu_ZoomOut_triggered(bool bIsChecked);
     void SlotMenu_EditFind_triggered(bool bIsChecked);
+    void SlotAutosave_Warn_SaveFailed(const QString& fileName);
     void SlotList_PeriodChanged(QListWidgetItem* pQItem);
     void SlotList_PeriodChanged2(QListWidgetItem* pQItemCurrent, QListWidgetItem* pQItemPrevious);
 
@@ -138,6 +143,9 @@ private:
     KIN_DlgDiagramShift* m_pDlgShift = nullptr;
     KIN_DlgPeriodLimits* m_pDlgPeriod = nullptr;
     KIN_UndoHistory* m_pHistory = nullptr;
+    // Declared after the document: destroyed first, it writes its last save before the
+    // window's other parts go.
+    std::unique_ptr<KIN_AutosaveWriter> m_pAutosave;
     double m_zoomFactor = 1.0;
     bool m_bFirstLoad = true;
     bool m_bAutosaveSuspended = false;

@@ -1,6 +1,7 @@
 // The File commands of the main window, the autosave and the window title.
 #include "KIN_MainWindow.h"
 
+#include "KIN_AutosaveWriter.h"
 #include "KIN_DataDiagram.h"
 #include "KIN_DiagramFileFormat.h"
 #include "KIN_DlgDiagramLimits.h"
@@ -79,6 +80,8 @@ void KIN_MainWindow::SaveFile(const std::string& path)
 {
     if (!path.empty() && m_pDocumentPlain)
     {
+        // The path may name the autosave file: the worker's saves come first.
+        WaitForAutosave();
         if (m_pDocumentPlain->Save(path))
             m_currentFile = path;
         else
@@ -89,8 +92,19 @@ void KIN_MainWindow::SaveFile(const std::string& path)
 
 void KIN_MainWindow::AutoSave()
 {
+    // The copy of the records is the snapshot; the worker writes it.
     if (m_pDocumentPlain && !m_bAutosaveSuspended)
-        m_pDocumentPlain->Save(AutosaveFile());
+        m_pAutosave->Post(*m_pDocumentPlain->GetData());
+}
+
+void KIN_MainWindow::WaitForAutosave() const
+{
+    m_pAutosave->WaitUntilIdle();
+}
+
+void KIN_MainWindow::SlotAutosave_Warn_SaveFailed(const QString& fileName)
+{
+    ShowWarning(KIN_Text::WarningAutosaveFailed, QDir::cleanPath(fileName));
 }
 
 void KIN_MainWindow::UpdateTitle()

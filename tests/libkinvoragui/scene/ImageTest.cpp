@@ -57,9 +57,10 @@ protected:
     }
 
     // The images of the autosave file, read back.
-    static std::vector<KIN_DataImage> SavedImages()
+    std::vector<KIN_DataImage> SavedImages() const
     {
         sp<KIN_IDataFile> saved = CreateDataFile();
+        window.WaitForAutosave();
         if (!saved->Load("autosave.xml"))
             return {};
         return saved->GetData()->images;
@@ -182,12 +183,14 @@ TEST_F(Images, AClickWithoutMovingOnlyMakesThePictureCurrent)
 {
     KIN_GraphicImage* pImage = Add("wide.png", 100, 200, 1.0);
     View()->ensureVisible(QRectF(0, 150, 400, 200));
+    window.WaitForAutosave();
     const std::string before = folder.Read(S("autosave.xml"));
     QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, At(pImage, QPointF(50, 50)));
     EXPECT_EQ(View()->GetImages()[0], pImage); // no rebuild
     EXPECT_EQ(KIN_SceneSelection::Get().pCurrentImage, pImage);
     EXPECT_EQ(pImage->GetState(), KIN_GraphicImage::Moving);
     EXPECT_EQ(pImage->zValue(), 200000);
+    window.WaitForAutosave();
     EXPECT_EQ(folder.Read(S("autosave.xml")), before);
 
     QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, At(pImage, QPointF(-60, 50)));

@@ -167,6 +167,7 @@ TEST_F(LinkDrag, DraggingFromAPointToAnotherPeriodsPointCreatesOneLink)
     ASSERT_EQ(View()->GetLinks().size(), 1u);
     EXPECT_EQ(View()->GetLinks()[0]->line(), QLineF(source, target));
     ExpectAllPointsIdle();
+    window.WaitForAutosave();
     EXPECT_NE(folder.Read(QStringLiteral("autosave.xml")).find("<L"), std::string::npos);
 }
 
@@ -215,6 +216,7 @@ TEST_F(LinkDrag, DroppingOnTheSourceOrOutsideCreatesNothing)
     KIN_GraphicConnection::EndLinkDrag();
     EXPECT_TRUE(Stored().empty());
     ExpectAllPointsIdle();
+    window.WaitForAutosave();
     EXPECT_EQ(folder.Read(QStringLiteral("autosave.xml")).find("<L"), std::string::npos);
 }
 

@@ -392,6 +392,7 @@ TEST_P(RemoveLink, AsksAndRemovesOnlyOnYes)
     EXPECT_EQ(View()->GetLinks().size(), 1u);
     EXPECT_EQ(KIN_SceneSelection::Get().pCurrentLink, nullptr);
     sp<KIN_IDataFile> saved = CreateDataFile();
+    window.WaitForAutosave();
     ASSERT_TRUE(saved->Load("autosave.xml"));
     EXPECT_EQ(saved->GetData()->links, Stored());
 }

@@ -199,14 +199,17 @@ TEST_F(PeriodItem, DraggingMovesByWholeColumns)
 {
     KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2));
     window.GetView()->ensureVisible(pPeriod);
+    window.WaitForAutosave();
     const std::string before = folder.Read(QStringLiteral("autosave.xml"));
     DragBy(ViewportPoint(pPeriod), 99);
     EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 3);
+    window.WaitForAutosave();
     EXPECT_EQ(folder.Read(QStringLiteral("autosave.xml")), before);
 
     pPeriod = window.GetView()->GetPeriods()[0];
     DragBy(ViewportPoint(pPeriod), 149);
     EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 4);
+    window.WaitForAutosave();
     EXPECT_NE(folder.Read(QStringLiteral("autosave.xml")), before);
     // The rebuilt period is selected again.
     ASSERT_NE(KIN_SceneSelection::Get().pCurrentPeriod, nullptr);

@@ -144,9 +144,11 @@ TEST_F(NewImage, APictureFromAnotherFolderIsFoundAgain)
 
 TEST_F(NewImage, CancellingChangesNothing)
 {
+    window.WaitForAutosave();
     const std::string before = folder.Read(S("autosave.xml"));
     NewImageAt(Empty(), QString());
     EXPECT_TRUE(Stored().empty());
+    window.WaitForAutosave();
     EXPECT_EQ(folder.Read(S("autosave.xml")), before);
 }
 

@@ -113,9 +113,17 @@ protected:
             window.GetDocument()->AddPeriod(period);
         window.RefreshAll();
     }
-    std::string Autosave() const { return folder.Read(S("autosave.xml")); }
+    std::string Autosave() const
+    {
+        window.WaitForAutosave();
+        return folder.Read(S("autosave.xml"));
+    }
     // Replaces the autosave by a marker that only a rewrite removes.
-    void MarkAutosave() const { ASSERT_TRUE(folder.Write(S("autosave.xml"), Marker)); }
+    void MarkAutosave() const
+    {
+        window.WaitForAutosave();
+        ASSERT_TRUE(folder.Write(S("autosave.xml"), Marker));
+    }
     bool AutosaveRewritten() const
     {
         const std::string text = Autosave();

@@ -96,6 +96,7 @@ TEST(UnreadableAutosave, IsMovedAsideReportedAndReplacedByTheEmptyDiagram)
                     .hasMatch())
         << copies[0].toStdString();
     EXPECT_EQ(folder.Read(copies[0]), g_pBroken);
+    window.WaitForAutosave();
     EXPECT_EQ(folder.Read(S("autosave.xml")), g_pEmptyDiagram);
     EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \".\""));
     EXPECT_TRUE(window.GetView()->GetPeriods().empty());
@@ -346,6 +347,7 @@ TEST(AutosaveWriter, SavesUntilKilled)
     {
         SetGeneration(*pDocument, ++nGeneration);
         window.AutoSave();
+        window.WaitForAutosave();
         std::printf("saved %ld\n", nGeneration);
         std::fflush(stdout);
     }
@@ -354,7 +356,7 @@ TEST(AutosaveWriter, SavesUntilKilled)
 namespace
 {
 // Sanitized builds run the same check less often: each start of the writer is slow there.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr int g_nKillRounds = 30;
 #else
 constexpr int g_nKillRounds = 300;

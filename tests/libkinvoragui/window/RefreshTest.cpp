@@ -37,6 +37,7 @@ TEST(StartUp, WithoutAnAutosaveTheEmptyDiagramIsShownAndWritten)
     KIN_MainWindow window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Kinvora IHM - \".\""));
     EXPECT_TRUE(window.GetView()->GetPeriods().empty());
+    window.WaitForAutosave();
     EXPECT_EQ(folder.Read(QString::fromUtf8(g_pAutosave)),
               "<kinvora>\n\t<E b=\"0\" e=\"40\" w=\"10\" />\n</kinvora>\n");
 }
@@ -126,6 +127,7 @@ TEST(Refresh, EveryRefreshRewritesTheAutosave)
     KIN_MainWindow window;
     window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 0, 2, "Ada"));
     window.RefreshAll();
+    window.WaitForAutosave();
     EXPECT_NE(folder.Read(QString::fromUtf8(g_pAutosave)).find("t=\"Ada\""), std::string::npos);
 }
 

@@ -355,11 +355,14 @@ TEST(AutosaveWriter, SavesUntilKilled)
 
 namespace
 {
-// Sanitized builds run the same check less often: each start of the writer is slow there.
+// Sanitized builds run the same check less often and give each writer longer before the
+// kill: each start and each flushed save is slow there.
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr int g_nKillRounds = 30;
+constexpr unsigned g_nMaxKillDelayUs = 200000;
 #else
 constexpr int g_nKillRounds = 300;
+constexpr unsigned g_nMaxKillDelayUs = 40000;
 #endif
 } // namespace
 
@@ -384,7 +387,7 @@ TEST(AtomicAutosave, KillingTheProgramWhileItSavesLeavesTheOldOrTheNewDiagram)
         while (!output.contains("ready") && writer.waitForReadyRead(20000))
             output += writer.readAllStandardOutput();
         ASSERT_TRUE(output.contains("ready")) << output.toStdString();
-        QThread::usleep(QRandomGenerator::global()->bounded(0u, 40000u));
+        QThread::usleep(QRandomGenerator::global()->bounded(0u, g_nMaxKillDelayUs));
         writer.kill();
         ASSERT_TRUE(writer.waitForFinished(10000));
         output += writer.readAllStandardOutput();

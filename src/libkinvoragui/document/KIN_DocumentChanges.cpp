@@ -154,9 +154,7 @@ void KIN_DocumentChanges::Redo(KIN_DataDiagram& diagram) const
 
 bool KIN_DocumentChanges::IsEmpty() const
 {
-    const bool bSameLimits = !m_limitsBefore || (m_limitsBefore->begin == m_limitsAfter.begin &&
-                                                 m_limitsBefore->end == m_limitsAfter.end &&
-                                                 m_limitsBefore->width == m_limitsAfter.width);
+    const bool bSameLimits = !m_limitsBefore || *m_limitsBefore == m_limitsAfter;
     return !m_pReplaced && bSameLimits && m_periods.empty() && m_links.empty() && m_images.empty();
 }
 

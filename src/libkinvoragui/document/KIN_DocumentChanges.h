@@ -20,6 +20,11 @@ public:
         std::int32_t begin = 0;
         std::int32_t end = 0;
         std::int32_t width = 0;
+
+        bool operator==(const Limits& other) const
+        {
+            return begin == other.begin && end == other.end && width == other.width;
+        }
     };
 
     // One record of a list: only after = inserted at nAt, only before = erased from nAt,

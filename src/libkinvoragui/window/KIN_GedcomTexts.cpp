@@ -4,14 +4,19 @@
 
 namespace
 {
-// Replaces "%1" in the text by the value.
+// The text with its n-th placeholder ("%n") replaced by the value.
+std::string Filled(std::string text, int nPlaceholder, const std::string& value)
+{
+    const std::string marker = "%" + std::to_string(nPlaceholder);
+    const std::size_t nAt = text.find(marker);
+    if (nAt != std::string::npos)
+        text.replace(nAt, marker.size(), value);
+    return text;
+}
+
 std::string Filled(KIN_Text text, const std::string& value)
 {
-    std::string filled = KIN_TextOf(text);
-    const std::size_t nAt = filled.find("%1");
-    if (nAt != std::string::npos)
-        filled.replace(nAt, 2, value);
-    return filled;
+    return Filled(KIN_TextOf(text), 1, value);
 }
 } // namespace
 
@@ -59,15 +64,9 @@ std::string KIN_GedcomTexts::Reason(const KIN_GedcomResult& result)
 std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result)
 {
     std::string summary = KIN_TextOf(KIN_Text::StatusImported);
-    const std::string counts[] = {std::to_string(result.nPeople), std::to_string(result.nFamilies),
-                                  std::to_string(result.nEstimated)};
-    for (int n = 0; n < 3; ++n)
-    {
-        const std::string marker = "%" + std::to_string(n + 1);
-        const std::size_t nAt = summary.find(marker);
-        if (nAt != std::string::npos)
-            summary.replace(nAt, marker.size(), counts[n]);
-    }
+    summary = Filled(summary, 1, std::to_string(result.nPeople));
+    summary = Filled(summary, 2, std::to_string(result.nFamilies));
+    summary = Filled(summary, 3, std::to_string(result.nEstimated));
     if (result.nLeftOut > 0)
         summary += Filled(KIN_Text::StatusLeftOut, std::to_string(result.nLeftOut));
     return summary;

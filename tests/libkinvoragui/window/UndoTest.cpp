@@ -112,12 +112,11 @@ void EditPeriod(Undo& test, const char* pMenu)
     ASSERT_TRUE(dialog.Seen());
 }
 
-void Confirm(Undo& test, const std::function<void()>& remove)
+void Confirm(const std::function<void()>& remove)
 {
     KIN_QuestionAnswer box(QMessageBox::Yes);
     remove();
     ASSERT_TRUE(box.Seen());
-    static_cast<void>(test);
 }
 
 KIN_DataImage ImageMoved(const Undo& test, int nX, double scale)
@@ -167,7 +166,7 @@ const StepCase g_steps[] = {
      [](Undo& test)
      {
          test.ItemOf(2)->SelectPeriod();
-         Confirm(test, [&] { test.Trigger("&Edit/Remove period"); });
+         Confirm([&] { test.Trigger("&Edit/Remove period"); });
      },
      2, -1},
     {"MovePeriod", "Move period",
@@ -198,7 +197,7 @@ const StepCase g_steps[] = {
          QTest::mouseClick(test.window.GetView()->viewport(), Qt::LeftButton, Qt::NoModifier,
                            test.window.GetView()->mapFromScene(middle));
          ASSERT_EQ(KIN_SceneSelection::Get().pCurrentLink, pSegment);
-         Confirm(test, [&] { test.Trigger("&Edit/Remove link"); });
+         Confirm([&] { test.Trigger("&Edit/Remove link"); });
      },
      -1, -1},
     {"NewImage", "New image", [](Undo& test) { test.window.AddImage(ImageMoved(test, 50, 2)); }, -1,
@@ -211,7 +210,7 @@ const StepCase g_steps[] = {
      [](Undo& test)
      {
          KIN_SceneSelection::Get().pCurrentImage = test.window.GetView()->GetImages().front();
-         Confirm(test, [&] { test.window.SlotMenu_EditRemoveImage_triggered(false); });
+         Confirm([&] { test.window.SlotMenu_EditRemoveImage_triggered(false); });
      },
      -1, -1},
 };
@@ -271,7 +270,7 @@ TEST_F(Undo, StepsAreUndoneInOrderAndANewStepDropsTheRedoableOnes)
     EditPeriod(*this, "&Edit/New period");
     states.push_back(Autosave());
     ItemOf(1)->SelectPeriod();
-    Confirm(*this, [&] { Trigger("&Edit/Remove period"); });
+    Confirm([&] { Trigger("&Edit/Remove period"); });
     states.push_back(Autosave());
     AcceptLimits(*this, "&Edit/Diagramme settings");
     states.push_back(Autosave());

@@ -137,6 +137,7 @@ TEST_F(NewImage, APictureFromAnotherFolderIsFoundAgain)
     EXPECT_TRUE(window.GetView()->GetImages()[0]->IsLoaded());
 
     // Loaded again from the autosave file, it is still found.
+    window.WaitForAutosave();
     KIN_MainWindow reopened;
     ASSERT_EQ(reopened.GetView()->GetImages().size(), 1u);
     EXPECT_EQ(reopened.GetView()->GetImages()[0]->pixmap().size(), QSize(30, 20));

@@ -31,7 +31,10 @@ void KIN_ItemListPeriod::setData(int nRole, const QVariant& value)
 {
     // A list entry keeps its edit and display texts as one.
     if (nRole == Qt::DisplayRole || nRole == Qt::EditRole)
+    {
         m_sortText = value.toString();
+        m_bSearchKeyMade = false; // a changed period shows a new text
+    }
     QListWidgetItem::setData(nRole, value);
 }
 

@@ -53,6 +53,12 @@ public:
     // The ids of the periods inserted, erased or changed, in the order of the changes.
     std::vector<std::int32_t> TouchedPeriodIds() const;
     bool ReplacesDiagram() const { return m_pReplaced != nullptr; }
+    // True when the limits end up other than they were.
+    bool ChangesLimits() const { return m_limitsBefore && !(*m_limitsBefore == m_limitsAfter); }
+    // The changes of each list, in the order they were made.
+    const std::vector<Change<KIN_DataPeriod>>& PeriodChanges() const { return m_periods; }
+    const std::vector<Change<KIN_DataLink>>& LinkChanges() const { return m_links; }
+    const std::vector<Change<KIN_DataImage>>& ImageChanges() const { return m_images; }
 
 private:
     struct Replacement

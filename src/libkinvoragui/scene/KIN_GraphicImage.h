@@ -27,6 +27,8 @@ public:
     ~KIN_GraphicImage() override;
 
     const KIN_DataImage& GetRecord() const { return *m_pImage; }
+    // Points the item at the record's new place, after its list moved in memory.
+    void SetRecord(const KIN_DataImage* pImage) { m_pImage = pImage; }
     const QPixmap& GetFullPixmap() const { return m_full; }
     double GetScale() const { return m_scale; }
     int GetState() const { return m_nState; }

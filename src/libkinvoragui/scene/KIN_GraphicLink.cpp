@@ -66,6 +66,13 @@ void KIN_GraphicLink::SetPartners(KIN_GraphicLink* pFirst, KIN_GraphicLink* pSec
     m_partners = {pFirst, pSecond};
 }
 
+void KIN_GraphicLink::Reconnect(const QLineF& line)
+{
+    m_nColorIndex = ColorIndexOfHigherEnd(m_pFirst, m_pSecond);
+    setLine(line);
+    SetLinkStyle(Normal);
+}
+
 QColor KIN_GraphicLink::GetColor() const
 {
     return m_nColorIndex == g_nNoColor ? QColor()

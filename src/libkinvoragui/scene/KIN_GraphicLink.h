@@ -37,6 +37,9 @@ public:
     // The border colour of the period owning the higher end; invalid without ends.
     QColor GetColor() const;
     void SetPartners(KIN_GraphicLink* pFirst, KIN_GraphicLink* pSecond);
+    // Takes a new line after an end's period changed: colour, pen and z follow, as on a new
+    // segment.
+    void Reconnect(const QLineF& line);
 
     // Applies pen and z to this segment and its partners; style 0 empties the current link.
     void SetLinkStyle(int nStyle);

@@ -88,24 +88,70 @@ KIN_GraphicPeriod::KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQV
     : QGraphicsRectItem(nullptr), KIT_SafeObject("KIN_GraphicPeriod"), m_pPeriod(pPeriod),
       m_pQView(pQView)
 {
-    const std::int32_t nBegin = KIN_YearToPosition(pPeriod->begin);
-    const std::int32_t nEnd = KIN_YearToPosition(pPeriod->end);
-
-    setBrush(KIN_BrushOfIndex(pPeriod->colorBackground, KIN_ColorRole::Background));
-    setPen(KIN_PenOfIndex(pPeriod->colorBorder, KIN_ColorRole::Border, 0));
-    m_textPen = KIN_PenOfIndex(pPeriod->colorText, KIN_ColorRole::Text, 1);
-    setRect(0, 0, 100.0 * pPeriod->width - 10, 5.0 * (static_cast<double>(nEnd) - nBegin) - 4);
-    setCursor(Qt::PointingHandCursor);
-    setPos(100.0 * pPeriod->column + 5, 5.0 * nBegin + 2);
-    setZValue(y());
-
-    m_title = KIT_ToQString(pPeriod->title);
-    m_nTitleLines = 1 + static_cast<int>(m_title.count(QLatin1Char('\n')));
-    m_textRect = TextRect();
+    ApplyRecord();
     CreateListEntry();
     // Added last: until then no change has to reach the scene or its views.
     pQScene->addItem(this);
     KIN_GraphicConnection::RegisterPeriod(this);
+}
+
+void KIN_GraphicPeriod::ApplyRecord()
+{
+    const std::int32_t nBegin = KIN_YearToPosition(m_pPeriod->begin);
+    const std::int32_t nEnd = KIN_YearToPosition(m_pPeriod->end);
+
+    setBrush(KIN_BrushOfIndex(m_pPeriod->colorBackground, KIN_ColorRole::Background));
+    setPen(KIN_PenOfIndex(m_pPeriod->colorBorder, KIN_ColorRole::Border, 0));
+    m_textPen = KIN_PenOfIndex(m_pPeriod->colorText, KIN_ColorRole::Text, 1);
+    setRect(0, 0, 100.0 * m_pPeriod->width - 10, 5.0 * (static_cast<double>(nEnd) - nBegin) - 4);
+    setCursor(Qt::PointingHandCursor);
+    setPos(100.0 * m_pPeriod->column + 5, 5.0 * nBegin + 2);
+    setZValue(y());
+
+    m_title = KIT_ToQString(m_pPeriod->title);
+    m_nTitleLines = 1 + static_cast<int>(m_title.count(QLatin1Char('\n')));
+    m_textRect = TextRect();
+}
+
+void KIN_GraphicPeriod::Update(const KIN_DataPeriod* pPeriod)
+{
+    prepareGeometryChange(); // the title's bound may change with the text alone
+    m_pPeriod = pPeriod;
+    ApplyRecord();
+    for (size_t n = 0; n < m_points.size(); ++n)
+        if (KIN_GraphicConnection* pPoint = m_points[n])
+        {
+            pPoint->setPos(PointPlace(static_cast<int>(n)));
+            pPoint->CopyPeriodLook();
+        }
+    if (m_pListEntry)
+        m_pListEntry->setText(ListText());
+    update();
+}
+
+void KIN_GraphicPeriod::RemoveLink(KIN_GraphicLink* pSegment)
+{
+    m_links.removeAll(pSegment);
+}
+
+void KIN_GraphicPeriod::HideUnlinkedPoints()
+{
+    // A point that no segment ends on any more is hidden, as a rebuild leaves it.
+    for (KIN_GraphicConnection* pPoint : m_points)
+    {
+        if (!pPoint || !pPoint->IsLinked())
+            continue;
+        const bool bUsed = std::any_of(m_links.begin(), m_links.end(),
+                                       [pPoint](const KIN_GraphicLink* pSegment) {
+                                           return pSegment->GetFirstPoint() == pPoint ||
+                                                  pSegment->GetSecondPoint() == pPoint;
+                                       });
+        if (!bUsed)
+        {
+            pPoint->SetLinked(false);
+            pPoint->UpdatePointShape();
+        }
+    }
 }
 
 KIN_GraphicPeriod::~KIN_GraphicPeriod()
@@ -159,18 +205,22 @@ void KIN_GraphicPeriod::CreateListEntry()
         return;
     m_pListEntry = new KIN_ItemListPeriod();
     m_pListEntry->SetPeriodItem(this);
+    m_pListEntry->setText(ListText());
+    context.bSelectionGuard = true;
+    context.pQPeriodList->insertItem(context.pQPeriodList->count(), m_pListEntry);
+    context.bSelectionGuard = false;
+}
+
+QString KIN_GraphicPeriod::ListText() const
+{
     // "%1, %2, %3" of begin, end and the first title line, built in one allocation. Date
     // texts are plain ASCII (digits, sign, point and a unit letter).
     const std::string begin = KIN_DateToText(m_pPeriod->begin);
     const std::string end = KIN_DateToText(m_pPeriod->end);
     const QLatin1String separator(", ");
-    m_pListEntry->setText(QLatin1String(begin.data(), static_cast<qsizetype>(begin.size())) %
-                          separator %
-                          QLatin1String(end.data(), static_cast<qsizetype>(end.size())) %
-                          separator % QStringView(m_title).left(FirstLineLength()));
-    context.bSelectionGuard = true;
-    context.pQPeriodList->insertItem(context.pQPeriodList->count(), m_pListEntry);
-    context.bSelectionGuard = false;
+    return QLatin1String(begin.data(), static_cast<qsizetype>(begin.size())) % separator %
+           QLatin1String(end.data(), static_cast<qsizetype>(end.size())) % separator %
+           QStringView(m_title).left(FirstLineLength());
 }
 
 KIN_GraphicConnection* KIN_GraphicPeriod::CreatePoint(int nIndex, bool bLinked)

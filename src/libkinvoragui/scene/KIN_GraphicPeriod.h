@@ -33,6 +33,10 @@ public:
     ~KIN_GraphicPeriod() override;
 
     const KIN_DataPeriod& GetRecord() const { return *m_pPeriod; }
+    // Points the item at the record's new place, after its list moved in memory.
+    void SetRecord(const KIN_DataPeriod* pPeriod) { m_pPeriod = pPeriod; }
+    // Shows a changed record in place: look, place, title, points and list entry text.
+    void Update(const KIN_DataPeriod* pPeriod);
     KIN_ItemListPeriod* GetListEntry() const { return m_pListEntry; }
     QGraphicsView* GetView() const { return m_pQView; }
     // The point of nIndex (0..4), made on first use: a point stays hidden until it is linked,
@@ -46,6 +50,9 @@ public:
     QStringList GetTitleLines() const { return m_title.split(QLatin1Char('\n')); }
     const QVarLengthArray<KIN_GraphicLink*, 4>& GetLinks() const { return m_links; }
     void AddLink(KIN_GraphicLink* pLink) { m_links.push_back(pLink); }
+    // Forgets a segment about to go; then HideUnlinkedPoints hides the points it ended on.
+    void RemoveLink(KIN_GraphicLink* pSegment);
+    void HideUnlinkedPoints();
 
     void SelectPeriod();
     void DeselectPeriod();
@@ -61,7 +68,9 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* pQEvent) override;
 
 private:
+    void ApplyRecord();
     void CreateListEntry();
+    QString ListText() const;
     // The point of nIndex, made if needed; bLink marks it linked.
     KIN_GraphicConnection* Point(int nIndex, bool bLink);
     KIN_GraphicConnection* CreatePoint(int nIndex, bool bLinked);

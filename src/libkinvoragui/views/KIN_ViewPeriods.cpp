@@ -76,8 +76,9 @@ void KIN_ViewPeriods::RemoveItems()
     for (QGraphicsItem* pItem : kept)
         m_pScene->addItem(pItem);
     m_images.clear();
-    m_segments.clear();
+    m_linkItems.clear();
     m_links.clear();
+    m_bLinksListed = false;
     m_periods.clear();
 }
 
@@ -129,18 +130,9 @@ KIN_GraphicLink* KIN_ViewPeriods::AddSegment(KIN_GraphicConnection* pFirst,
     // Styled before it joins the scene, so that no change has to reach the scene.
     pSegment->SetLinkStyle(KIN_GraphicLink::Normal);
     m_pScene->addItem(pSegment);
-    m_segments.push_back(pSegment);
     pFirst->GetPeriod()->AddLink(pSegment);
     pSecond->GetPeriod()->AddLink(pSegment);
     return pSegment;
-}
-
-void KIN_ViewPeriods::CreateStraightLink(KIN_GraphicConnection* pFirst,
-                                         KIN_GraphicConnection* pSecond, const KIN_DataLink& link,
-                                         size_t nSlot)
-{
-    m_links[nSlot] =
-        AddSegment(pFirst, pSecond, link, QLineF(pFirst->scenePos(), pSecond->scenePos()));
 }
 
 void KIN_ViewPeriods::CreateElbowLink(const KIN_DataLink& link, size_t nSlot)
@@ -160,33 +152,53 @@ void KIN_ViewPeriods::CreateElbowLink(const KIN_DataLink& link, size_t nSlot)
     pMain->SetPartners(pFirstLeg, pSecondLeg);
     pFirstLeg->SetPartners(pSecondLeg, pMain);
     pSecondLeg->SetPartners(pFirstLeg, pMain);
-    m_links[nSlot] = pMain;
-    m_links.push_back(pFirstLeg);
-    m_links.push_back(pSecondLeg);
+    m_linkItems[nSlot] = LinkItems{pMain, pFirstLeg, pSecondLeg};
+}
+
+void KIN_ViewPeriods::CreateLink(size_t nSlot)
+{
+    m_linkItems[nSlot] = LinkItems();
+    m_bLinksListed = false;
+    const KIN_DataLink& link = m_pContent->links[nSlot];
+    if (!IsPointIndex(link.point1) || !IsPointIndex(link.point2))
+        return;
+    KIN_GraphicPeriod* pFirstPeriod = FindPeriod(link.period1);
+    KIN_GraphicPeriod* pSecondPeriod = FindPeriod(link.period2);
+    if (!pFirstPeriod || !pSecondPeriod)
+        return;
+    KIN_GraphicConnection* pFirst = pFirstPeriod->LinkPoint(link.point1);
+    KIN_GraphicConnection* pSecond = pSecondPeriod->LinkPoint(link.point2);
+    const bool bElbow =
+        (link.point1 == 1 && link.point2 == 0) || (link.point1 == 0 && link.point2 == 1);
+    if (bElbow)
+    {
+        CreateElbowLink(link, nSlot);
+        return;
+    }
+    m_linkItems[nSlot].pMain =
+        AddSegment(pFirst, pSecond, link, QLineF(pFirst->scenePos(), pSecond->scenePos()));
 }
 
 void KIN_ViewPeriods::CreateLinks()
 {
-    // One slot per link record, then the legs of the elbows in creation order.
-    m_links.assign(m_pContent->links.size(), nullptr);
+    m_linkItems.assign(m_pContent->links.size(), LinkItems());
     for (size_t n = 0; n < m_pContent->links.size(); ++n)
-    {
-        const KIN_DataLink& link = m_pContent->links[n];
-        if (!IsPointIndex(link.point1) || !IsPointIndex(link.point2))
-            continue;
-        KIN_GraphicPeriod* pFirstPeriod = FindPeriod(link.period1);
-        KIN_GraphicPeriod* pSecondPeriod = FindPeriod(link.period2);
-        if (!pFirstPeriod || !pSecondPeriod)
-            continue;
-        KIN_GraphicConnection* pFirst = pFirstPeriod->LinkPoint(link.point1);
-        KIN_GraphicConnection* pSecond = pSecondPeriod->LinkPoint(link.point2);
-        const bool bElbow =
-            (link.point1 == 1 && link.point2 == 0) || (link.point1 == 0 && link.point2 == 1);
-        if (bElbow)
-            CreateElbowLink(link, n);
-        else
-            CreateStraightLink(pFirst, pSecond, link, n);
-    }
+        CreateLink(n);
+}
+
+const std::vector<KIN_GraphicLink*>& KIN_ViewPeriods::GetLinks() const
+{
+    if (m_bLinksListed)
+        return m_links;
+    m_links.clear();
+    m_links.reserve(m_linkItems.size());
+    for (const LinkItems& items : m_linkItems)
+        m_links.push_back(items.pMain);
+    for (const LinkItems& items : m_linkItems)
+        if (items.pFirstLeg)
+            m_links.insert(m_links.end(), {items.pFirstLeg, items.pSecondLeg});
+    m_bLinksListed = true;
+    return m_links;
 }
 
 QRectF KIN_ViewPeriods::ExportRect() const

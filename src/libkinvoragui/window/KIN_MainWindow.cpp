@@ -221,15 +221,49 @@ void KIN_MainWindow::RefreshAll()
     AutoSave();
     m_pQPeriodList->sortItems(Qt::AscendingOrder);
     m_pFindPeriod->ApplyFilter();
-    if (m_nPendingSelection >= 0)
+    SelectPendingPeriod();
+}
+
+void KIN_MainWindow::RefreshChanged(const KIN_DocumentChanges& changes, bool bUndo)
+{
+    if (!m_bIncrementalRefresh)
     {
-        for (KIN_GraphicPeriod* pPeriod : m_pView->GetPeriods())
-            if (pPeriod->GetRecord().id == m_nPendingSelection)
-            {
-                pPeriod->SelectPeriod();
-                break;
-            }
+        RefreshAll();
+        return;
     }
+    // Nothing stays selected, as after a rebuild.
+    ClearSelection();
+    KIN_SceneSelection& selection = KIN_SceneSelection::Get();
+    if (selection.pCurrentLink)
+        selection.pCurrentLink->SetLinkStyle(KIN_GraphicLink::Normal);
+    if (selection.pCurrentImage)
+        selection.pCurrentImage->SetImageState(KIN_GraphicImage::Idle);
+    {
+        const QSignalBlocker blocker(m_pQPeriodList);
+        m_pQPeriodList->setCurrentItem(nullptr);
+    }
+    if (!m_pView->ApplyChanges(changes, bUndo))
+    {
+        RefreshAll();
+        return;
+    }
+    m_pRuler->RefreshRuler();
+    AutoSave();
+    SelectPendingPeriod();
+}
+
+void KIN_MainWindow::RebuildAsLastRefresh()
+{
+    m_nPendingSelection = m_nLastSelection;
+    RefreshAll();
+}
+
+void KIN_MainWindow::SelectPendingPeriod()
+{
+    m_nLastSelection = m_nPendingSelection;
+    if (m_nPendingSelection >= 0)
+        if (KIN_GraphicPeriod* pPeriod = m_pView->FindPeriod(m_nPendingSelection))
+            pPeriod->SelectPeriod();
     m_nPendingSelection = -1;
 }
 
@@ -291,7 +325,7 @@ bool KIN_MainWindow::RunChange(const QString& stepText, const std::function<bool
     if (!bChanged)
         return false;
     step.nPeriodId = m_nPendingSelection;
-    RefreshAll();
+    RefreshChanged(step.changes, false);
     if (finish)
         finish();
     step.fileAfter = m_currentFile;
@@ -313,7 +347,7 @@ void KIN_MainWindow::ApplyStep(const KIN_UndoStep::Record& record, bool bUndo)
         UpdateTitle();
     }
     m_nPendingSelection = record.nPeriodId;
-    RefreshAll();
+    RefreshChanged(record.changes, bUndo);
 }
 
 void KIN_MainWindow::SlotMenu_EditFind_triggered(bool)

@@ -17,6 +17,7 @@ class KIN_DlgDiagramLimits;
 class KIN_DlgDiagramShift;
 class KIN_DlgPeriodLimits;
 class KIN_AutosaveWriter;
+class KIN_DocumentChanges;
 class KIN_IDataFile;
 class KIN_UndoHistory;
 class KIN_ViewPeriods;
@@ -46,6 +47,14 @@ public:
     // Rebuilds every view from the document, writes the autosave file and reselects the
     // period whose id the last command remembered.
     void RefreshAll();
+    // The same after changes the document recorded: only what they touched is redrawn when
+    // they are few, and everything is rebuilt otherwise.
+    void RefreshChanged(const KIN_DocumentChanges& changes, bool bUndo);
+    // For comparisons: false makes every refresh a rebuild.
+    void SetIncrementalRefresh(bool bIncremental) { m_bIncrementalRefresh = bIncremental; }
+    // Rebuilds everything and selects what the last refresh selected: what RefreshChanged
+    // must have shown.
+    void RebuildAsLastRefresh();
     // stepText names the undo step: a period dragged sideways is moved, not changed.
     void ChangePeriod(const KIN_DataPeriod& period, KIN_Text stepText = KIN_Text::ChangePeriod);
     void AddLink(const KIN_DataLink& link);
@@ -125,6 +134,7 @@ private:
                    const std::function<void()>& finish = {});
     // Takes a step back or makes it again, then refreshes like any change.
     void ApplyStep(const KIN_UndoStep::Record& record, bool bUndo);
+    void SelectPendingPeriod();
     void LoadAtStart(const std::string& path);
     // The file chosen in an open-file dialog starting at the current file; empty if none.
     std::string AskFileToOpen(KIN_Text caption, KIN_Text filter);
@@ -160,6 +170,8 @@ private:
     KIN_WidgetFindPeriod* m_pFindPeriod = nullptr;
     QDockWidget* m_pQListDock = nullptr;
     std::int32_t m_nPendingSelection = -1;
+    std::int32_t m_nLastSelection = -1;
+    bool m_bIncrementalRefresh = true;
 };
 
 #endif

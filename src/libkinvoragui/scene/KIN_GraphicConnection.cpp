@@ -110,6 +110,24 @@ void KIN_GraphicConnection::SetAllPointStates(int nState)
             pPoint->SetState(nState);
 }
 
+void KIN_GraphicConnection::OfferCandidatesIn(const QGraphicsView* pQView)
+{
+    LinkDrag& drag = Drag();
+    if (!drag.pRubberBand || !pQView || pQView->scene() != drag.pRubberBand->scene())
+        return;
+    // A candidate reaches 10 px beyond its period: periods just out of sight count too.
+    const QRectF area =
+        pQView->mapToScene(pQView->viewport()->rect()).boundingRect().adjusted(-15, -15, 15, 15);
+    for (QGraphicsItem* pQItem : pQView->scene()->items(area))
+        if (auto* pPeriod = dynamic_cast<KIN_GraphicPeriod*>(pQItem))
+        {
+            pPeriod->CreateAllPoints();
+            for (int n = 0; n < KIN_GraphicPeriod::PointCount; ++n)
+                if (KIN_GraphicConnection* pPoint = pPeriod->GetPoint(n); pPoint->m_nState == Idle)
+                    pPoint->SetState(Candidate);
+        }
+}
+
 const std::vector<KIN_GraphicConnection*>& KIN_GraphicConnection::Registry()
 {
     return Drag().registry;
@@ -165,7 +183,10 @@ void KIN_GraphicConnection::BeginLinkDrag()
     LinkDrag& drag = Drag();
     drag.pRubberBand = new KIN_GraphicLink(nullptr, nullptr, KIN_DataLink());
     scene()->addItem(drag.pRubberBand);
-    SetAllPointStates(Candidate);
+    // Only points in sight are offered: making every point of a large diagram would hold the
+    // drag's start for a second.
+    for (const QGraphicsView* pQView : scene()->views())
+        OfferCandidatesIn(pQView);
     SetState(DragSource);
     drag.pSource = this;
 }

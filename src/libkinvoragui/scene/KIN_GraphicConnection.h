@@ -10,6 +10,7 @@
 class KIN_GraphicLink;
 class KIN_GraphicPeriod;
 class QGraphicsSceneDragDropEvent;
+class QGraphicsView;
 
 // One of the five points of a period where links start and end. Dragging from a point to a
 // point of another period creates a link.
@@ -40,6 +41,9 @@ public:
 
     // Every registered point whose state differs takes the state.
     static void SetAllPointStates(int nState);
+    // While a link drag runs: the points of the periods the view shows become candidates,
+    // made first if need be. Points out of sight stay as they are until a scroll shows them.
+    static void OfferCandidatesIn(const QGraphicsView* pQView);
     // Points created since the last rebuild, in creation order. Periods make their points on
     // first use; any state but Idle makes the points of every registered period first.
     static const std::vector<KIN_GraphicConnection*>& Registry();

@@ -240,6 +240,7 @@ void KIN_ViewPeriods::ScaleView(double sx, double sy)
 
 void KIN_ViewPeriods::NotifyScrolled()
 {
+    KIN_GraphicConnection::OfferCandidatesIn(this);
     if (m_pMainWindow)
         m_pMainWindow->UpdateRuler();
 }

@@ -268,3 +268,26 @@ TEST_F(LinkDrag, PressingAPointKeepsItsPeriodSelected)
     EXPECT_EQ(KIN_SceneSelection::Get().pCurrentPeriod, pPeriod);
     EXPECT_TRUE(Stored().empty());
 }
+
+TEST_F(LinkDrag, OnlyPeriodsInSightOfferPointsUntilAScrollShowsMore)
+{
+    window.GetDocument()->AddPeriod(KIN_MakePeriod(1000, 1100, 8, 1, "Far"));
+    window.RefreshAll();
+    View()->ensureVisible(QRectF(100, 9500, 500, 260), 10, 10);
+    KIN_GraphicPeriod* pFar = View()->GetPeriods().at(2);
+    const auto inSight = [this] { return View()->mapToScene(Viewport()->rect()).boundingRect(); };
+    ASSERT_FALSE(inSight().intersects(pFar->sceneBoundingRect().adjusted(-20, -20, 20, 20)));
+
+    Point(0, 2)->BeginLinkDrag();
+    EXPECT_EQ(Point(1, 3)->GetState(), KIN_GraphicConnection::Candidate);
+    EXPECT_EQ(pFar->GetPoint(0)->GetState(), KIN_GraphicConnection::Idle);
+    View()->ensureVisible(pFar->sceneBoundingRect());
+    ASSERT_TRUE(inSight().intersects(pFar->sceneBoundingRect()));
+    for (int n = 0; n < KIN_GraphicPeriod::PointCount; ++n)
+    {
+        EXPECT_EQ(pFar->GetPoint(n)->GetState(), KIN_GraphicConnection::Candidate) << n;
+        EXPECT_TRUE(pFar->GetPoint(n)->isVisible()) << n;
+    }
+    KIN_GraphicConnection::EndLinkDrag();
+    ExpectAllPointsIdle();
+}

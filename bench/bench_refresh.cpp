@@ -20,6 +20,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include <filesystem>
 #include <fstream>
 #include <malloc.h>
@@ -243,6 +246,106 @@ void BM_UndoRedoInWindow(benchmark::State& state)
     state.counters["periods"] = nPeriods;
 }
 
+// One kind of one-record change and its undo, as the window runs them: each iteration is two
+// changes on screen. The second argument picks the kind; a third of 0 makes every refresh a
+// rebuild, the baseline of the same run.
+void BM_OneRecordChange(benchmark::State& state)
+{
+    const int nPeriods = static_cast<int>(state.range(0));
+    const int nKind = static_cast<int>(state.range(1));
+    Workspace workspace;
+    KIN_MainWindow window;
+    window.resize(1200, 900);
+    window.SetIncrementalRefresh(state.range(2) != 0);
+    FillDocument(*window.GetDocument(), nPeriods);
+    window.RefreshAll();
+    QCoreApplication::processEvents();
+    const KIN_IDataFile& document = *window.GetDocument();
+    std::size_t nStep = 0;
+    std::vector<double> milliseconds;
+    for (auto _ : state)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        KIN_DataPeriod period = MovedPeriod(document, ++nStep);
+        KIN_DataImage image = document.GetData()->images[nStep % g_nImages];
+        switch (nKind)
+        {
+        case 0:
+            period.column -= 1;
+            period.colorBackground = static_cast<std::int32_t>(nStep % 5);
+            window.ChangePeriod(period);
+            break;
+        case 1:
+            window.ChangePeriod(period, KIN_Text::StepMovePeriod);
+            break;
+        case 2:
+            window.AddLink(KIN_DataLink{period.id, period.id + 7, 2, 0});
+            break;
+        case 3:
+            image.x += 30;
+            window.ChangeImage(image);
+            break;
+        default:
+            image.scale *= 1.5;
+            window.ChangeImage(image);
+            break;
+        }
+        QCoreApplication::processEvents();
+        window.GetHistory()->undo();
+        QCoreApplication::processEvents();
+        milliseconds.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count() /
+            2);
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    state.counters["periods"] = nPeriods;
+    state.counters["median_ms_per_change"] = milliseconds[milliseconds.size() / 2];
+}
+
+// A zoom in and a zoom out, each with the repaint of the view it causes.
+void BM_ZoomStep(benchmark::State& state)
+{
+    const int nPeriods = static_cast<int>(state.range(0));
+    Workspace workspace;
+    KIN_MainWindow window;
+    window.resize(1200, 900);
+    window.show();
+    FillDocument(*window.GetDocument(), nPeriods);
+    window.RefreshAll();
+    window.GetView()->GetPeriods()[static_cast<std::size_t>(nPeriods / 2)]->SelectPeriod();
+    QWidget* pViewport = window.GetView()->viewport();
+    pViewport->grab();
+    for (auto _ : state)
+    {
+        // grab() paints the viewport as a repaint does, and waits for it.
+        window.SlotMenu_ZoomIn_triggered(false);
+        pViewport->grab();
+        window.SlotMenu_ZoomOut_triggered(false);
+        pViewport->grab();
+    }
+    state.counters["periods"] = nPeriods;
+}
+
+// One paint of the whole viewport, scrolled to the middle of the diagram.
+void BM_ViewportPaint(benchmark::State& state)
+{
+    const int nPeriods = static_cast<int>(state.range(0));
+    Workspace workspace;
+    KIN_MainWindow window;
+    window.resize(1200, 900);
+    window.show();
+    FillDocument(*window.GetDocument(), nPeriods);
+    window.RefreshAll();
+    window.GetView()->centerOn(
+        window.GetView()->GetPeriods()[static_cast<std::size_t>(nPeriods / 2)]);
+    QWidget* pViewport = window.GetView()->viewport();
+    pViewport->grab();
+    for (auto _ : state)
+        pViewport->grab();
+    state.counters["periods"] = nPeriods;
+}
+
 // The document's part of an undo and a redo of one moved period, without the refresh.
 void BM_UndoRedoInDocument(benchmark::State& state)
 {
@@ -360,6 +463,8 @@ int main(int argc, char** argv)
         {"BM_LinkDragStartAndEnd", BM_LinkDragStartAndEnd},
         {"BM_UndoRedoInWindow", BM_UndoRedoInWindow},
         {"BM_UndoRedoInDocument", BM_UndoRedoInDocument},
+        {"BM_ZoomStep", BM_ZoomStep},
+        {"BM_ViewportPaint", BM_ViewportPaint},
         {"BM_HistoryOf1000Steps", BM_HistoryOf1000Steps},
         {"BM_AutosaveOnInterfaceThread", BM_AutosaveOnInterfaceThread},
         {"BM_AutosaveSynchronous", BM_AutosaveSynchronous},
@@ -369,6 +474,16 @@ int main(int argc, char** argv)
             benchmark::RegisterBenchmark(pName, pFunction)
                 ->Arg(nPeriods)
                 ->Unit(benchmark::kMillisecond);
+    // Each kind (period changed, moved, link added, picture moved, resized) against the rebuild
+    // it replaces: 20 rounds of a change and its undo, fewer for a rebuild of 100,000.
+    for (const int nPeriods : {1000, 10000, 100000})
+        for (int nKind = 0; nKind < 5; ++nKind)
+            for (const int nIncremental : {0, 1})
+                benchmark::RegisterBenchmark("BM_OneRecordChange", BM_OneRecordChange)
+                    ->Args({nPeriods, nKind, nIncremental})
+                    ->ArgNames({"periods", "kind", "incremental"})
+                    ->Iterations(nIncremental || nPeriods < 100000 ? 20 : 3)
+                    ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

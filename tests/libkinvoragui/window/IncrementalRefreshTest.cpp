@@ -261,10 +261,12 @@ protected:
     {
         Shown shown;
         const KIN_ViewPeriods* pView = window.GetView();
-        // In stacking order: items of one z stack in the order they were added.
-        for (const QGraphicsItem* pItem : pView->GetScene()->items(Qt::AscendingOrder))
+        // Sorted: the scene lists items in no stacking order of its own; the pixels below
+        // judge the stacking.
+        for (const QGraphicsItem* pItem : pView->GetScene()->items())
             if (pItem->isVisible())
                 shown.items << Describe(pItem);
+        shown.items.sort();
         const KIT_QT_ListWidget0* pList = window.GetPeriodList();
         for (int n = 0; n < pList->count(); ++n)
             shown.list << pList->item(n)->text();

@@ -6,6 +6,7 @@
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
+#include "KIN_ScenePeriods.h"
 #include "KIN_UndoHistory.h"
 #include "KIN_ViewPeriods.h"
 
@@ -146,11 +147,14 @@ void BM_LinkDragStartAndEnd(benchmark::State& state)
     const int nPeriods = static_cast<int>(state.range(0));
     Workspace workspace;
     KIN_MainWindow window;
+    window.resize(1200, 900);
     FillDocument(*window.GetDocument(), nPeriods);
     for (auto _ : state)
     {
         state.PauseTiming();
         window.RefreshAll();
+        // Filed in the scene's index, as the first paint after a rebuild leaves them.
+        window.GetView()->GetScene()->items(QRectF(0, 0, 1, 1));
         KIN_GraphicConnection* pSource = window.GetView()->GetPeriods().front()->GetPoint(2);
         state.ResumeTiming();
         pSource->BeginLinkDrag();

@@ -49,6 +49,24 @@ KIN_GraphicImage::KIN_GraphicImage(const KIN_DataImage* pImage, QGraphicsView* p
     m_pResizer = new KIN_GraphicImageResizer(this);
 }
 
+void KIN_GraphicImage::Update(const KIN_DataImage* pImage)
+{
+    m_pImage = pImage;
+    m_scale = pImage->scale;
+    if (IsLoaded())
+    {
+        ShowScaled(ClampedSide(m_full.width() * m_scale), ClampedSide(m_full.height() * m_scale));
+        setPos(pImage->x, pImage->y);
+    }
+    SetImageState(Idle);
+    if (m_pResizer)
+    {
+        // A new handle starts from the new scale, as on a new picture.
+        delete m_pResizer;
+        m_pResizer = new KIN_GraphicImageResizer(this);
+    }
+}
+
 KIN_GraphicImage::~KIN_GraphicImage()
 {
     if (KIN_SceneSelection::Get().pCurrentImage == this)

@@ -29,6 +29,8 @@ public:
     const KIN_DataImage& GetRecord() const { return *m_pImage; }
     // Points the item at the record's new place, after its list moved in memory.
     void SetRecord(const KIN_DataImage* pImage) { m_pImage = pImage; }
+    // Shows a moved or resized record of the same file in place.
+    void Update(const KIN_DataImage* pImage);
     const QPixmap& GetFullPixmap() const { return m_full; }
     double GetScale() const { return m_scale; }
     int GetState() const { return m_nState; }

@@ -4,10 +4,11 @@
 
 KIN_ScenePeriods::KIN_ScenePeriods(QObject* pQParent) : QGraphicsScene(pQParent)
 {
-    // A tree index files a link that spans the diagram under every cell it crosses: with
-    // thousands of long links, building it takes seconds and gigabytes, and every moved
-    // segment pays again. Walking the items for each query costs far less.
-    setItemIndexMethod(QGraphicsScene::NoIndex);
+    // The tree index files a link that spans the diagram under every cell it crosses. Left
+    // to grow with the item count, its cells get so many that thousands of long links take
+    // seconds and gigabytes to file; a fixed grid of 32 by 32 cells keeps each query small
+    // and each long link in a few dozen cells.
+    setBspTreeDepth(10);
 }
 
 KIN_ScenePeriods::~KIN_ScenePeriods() = default;

@@ -214,12 +214,20 @@ bool KIN_ViewPeriods::ApplyPeriodChanges(const KIN_DocumentChanges& changes, boo
 
 bool KIN_ViewPeriods::ApplyImageChanges(const KIN_DocumentChanges& changes, bool bUndo)
 {
+    std::vector<KIN_GraphicImage*> moved;
     for (const Replay<KIN_DataImage>& replay : InReplayOrder(changes.ImageChanges(), bUndo))
     {
         if (!Fits(replay, m_images))
             return false;
+        if (replay.pFrom && replay.pTo && m_images[replay.nAt] &&
+            replay.pFrom->file == replay.pTo->file)
+        {
+            moved.push_back(m_images[replay.nAt]); // kept: its place in the stacking stays
+            continue;
+        }
         if (replay.pFrom)
         {
+            moved.erase(std::remove(moved.begin(), moved.end(), m_images[replay.nAt]), moved.end());
             delete m_images[replay.nAt];
             m_images.erase(At(m_images, replay.nAt));
         }
@@ -240,6 +248,8 @@ bool KIN_ViewPeriods::ApplyImageChanges(const KIN_DocumentChanges& changes, bool
         m_pScene->addItem(m_images[n]);
         PlaceBefore(m_images[n], n + 1 < m_images.size() ? m_images[n + 1] : nullptr);
     }
+    for (KIN_GraphicImage* pImage : moved)
+        pImage->Update(&pImage->GetRecord());
     return true;
 }
 

@@ -79,6 +79,12 @@ TRE_Element* TRE_Element::ChercherNom(const char* pNom, const char* pNumero)
     return ChercherJetons(jetons);
 }
 
+const char* TRE_Element::ChercherValeur(const char* pChemin)
+{
+    const TRE_Element* pTrouve = Chercher(pChemin);
+    return pTrouve ? pTrouve->Valeur() : nullptr;
+}
+
 bool TRE_Element::EstNomme(const char* /*pTexte*/) const
 {
     return false;

@@ -201,22 +201,7 @@ void TRE_LecteurXml::DebutElement(const char* pNom, const char** ppAttributs)
     TRE_Utf8VersLocal(pNom, std::strlen(pNom), m_nom);
     std::unique_ptr<TRE_Element> pElement;
     if (ppAttributs && ppAttributs[0])
-    {
-        auto pGroupe = std::make_unique<TRE_Groupe>();
-        std::string nomAttribut;
-        for (const char** pp = ppAttributs; pp[0]; pp += 2)
-        {
-            nomAttribut.clear();
-            TRE_Utf8VersLocal(pp[0], std::strlen(pp[0]), nomAttribut);
-            m_conversion.clear();
-            TRE_Utf8VersLocal(pp[1], std::strlen(pp[1]), m_conversion);
-            auto pValeur =
-                std::make_unique<TRE_ValeurSimple>(m_conversion, TRE_Element::ValeurTexte);
-            pGroupe->AjouterElement(
-                std::make_unique<TRE_Champ>(nomAttribut.c_str(), std::move(pValeur)));
-        }
-        pElement = std::make_unique<TRE_Table>(m_nom.c_str(), std::move(pGroupe), nullptr);
-    }
+        pElement = std::make_unique<TRE_Table>(m_nom.c_str(), TRE_Attributs::Depuis(ppAttributs));
     else
         pElement = std::make_unique<TRE_Champ>(m_nom.c_str(), nullptr);
     m_ouverts.push_back(pElement.get());

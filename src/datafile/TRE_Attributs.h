@@ -1,0 +1,41 @@
+#ifndef TRE_ATTRIBUTS_H
+#define TRE_ATTRIBUTS_H
+
+#include <cstddef>
+#include <memory>
+
+class TRE_Groupe;
+
+// The attributes of an XML element in one block of text, "name\0value\0" after each other,
+// instead of a field and a value object per attribute. A table
+// keeps them so until something needs the attributes as elements (TRE_Table materialises its
+// attribute group then); reading a value by name needs no element at all.
+class TRE_Attributs
+{
+public:
+    TRE_Attributs() noexcept = default;
+    TRE_Attributs(TRE_Attributs&&) noexcept = default;
+    TRE_Attributs& operator=(TRE_Attributs&&) noexcept = default;
+    TRE_Attributs(const TRE_Attributs&) = delete;
+    TRE_Attributs& operator=(const TRE_Attributs&) = delete;
+
+    // Builds the block from a list of name and value pairs ending with a null name (as the
+    // parser hands them over), in the
+    // current arena when there is one. Texts are cut at their first invalid UTF-8 sequence,
+    // with the conversion message, as every text of the tree.
+    static TRE_Attributs Depuis(const char* const* ppPaires);
+
+    bool EstVide() const noexcept { return m_pTexte == nullptr; }
+    // The value of the first attribute of that name, or null.
+    const char* Valeur(const char* pNom) const noexcept;
+    // Appends one field holding a quoted value per attribute, in order.
+    void Remplir(TRE_Groupe& groupe) const;
+    void Liberer() noexcept;
+
+private:
+    const char* m_pTexte = nullptr;
+    std::size_t m_nAttributs = 0;
+    std::unique_ptr<char[]> m_pPropre; // the block, when no arena was current
+};
+
+#endif

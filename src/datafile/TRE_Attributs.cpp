@@ -14,27 +14,35 @@ TRE_Attributs TRE_Attributs::Depuis(const char* const* ppPaires)
     if (!ppPaires || !ppPaires[0])
         return attributs;
     // Room for every text whole; a text cut by the conversion leaves a few bytes unused.
+    constexpr std::size_t kLongueursGardees = 64;
+    std::size_t longueurs[kLongueursGardees];
     std::size_t nTotal = 0;
     std::size_t nTextes = 0;
     for (const char* const* pp = ppPaires; *pp; ++pp, ++nTextes)
-        nTotal += std::strlen(*pp) + 1;
-    char* pBloc = TRE_Arene::NouveauTexte(nTotal);
-    if (!pBloc)
     {
-        attributs.m_pPropre.reset(new char[nTotal]);
-        pBloc = attributs.m_pPropre.get();
+        const std::size_t nLongueur = std::strlen(*pp);
+        if (nTextes < kLongueursGardees)
+            longueurs[nTextes] = nLongueur;
+        nTotal += nLongueur + 1;
     }
+    char* pBloc = TRE_Arene::NouveauTexte(nTotal);
+    attributs.m_bPropre = pBloc == nullptr;
+    if (!pBloc)
+        pBloc = new char[nTotal];
     char* p = pBloc;
     for (std::size_t n = 0; n < nTextes; ++n)
     {
-        const std::size_t nLongueur =
-            TRE_LongueurUtf8VersLocal(ppPaires[n], std::strlen(ppPaires[n]));
+        const std::size_t nEntier = n < kLongueursGardees ? longueurs[n] : std::strlen(ppPaires[n]);
+        const std::size_t nLongueur = TRE_LongueurUtf8VersLocal(ppPaires[n], nEntier);
+        // The parser never repeats a name, but two names cut to the same text could be equal.
+        attributs.m_bCoupe = attributs.m_bCoupe || nLongueur != nEntier;
         std::memcpy(p, ppPaires[n], nLongueur);
         p += nLongueur;
         *p++ = '\0';
     }
     attributs.m_pTexte = pBloc;
-    attributs.m_nAttributs = nTextes / 2;
+    attributs.m_pSuivant = pBloc;
+    attributs.m_nAttributs = static_cast<std::uint32_t>(nTextes / 2);
     return attributs;
 }
 
@@ -42,14 +50,29 @@ const char* TRE_Attributs::Valeur(const char* pNom) const noexcept
 {
     if (!m_pTexte || !pNom)
         return nullptr;
-    const char* p = m_pTexte;
+    // Names are read mostly in the order they were written: the search starts after the
+    // attribute found last and goes round once. Only with unique names is the first match
+    // found that way the first of the block.
+    const char* p = m_bCoupe ? m_pTexte : m_pSuivant;
+    std::size_t nRang = m_bCoupe ? 0 : m_nSuivant;
     for (std::size_t n = 0; n < m_nAttributs; ++n)
     {
+        if (nRang == m_nAttributs)
+        {
+            p = m_pTexte;
+            nRang = 0;
+        }
         const std::size_t nNom = std::strlen(p);
         const char* pValeur = p + nNom + 1;
+        const char* pApres = pValeur + std::strlen(pValeur) + 1;
+        ++nRang;
         if (p[0] == pNom[0] && std::strcmp(p, pNom) == 0)
+        {
+            m_pSuivant = pApres;
+            m_nSuivant = nRang;
             return pValeur;
-        p = pValeur + std::strlen(pValeur) + 1;
+        }
+        p = pApres;
     }
     return nullptr;
 }
@@ -70,9 +93,29 @@ void TRE_Attributs::Remplir(TRE_Groupe& groupe) const
     }
 }
 
+TRE_Attributs& TRE_Attributs::operator=(TRE_Attributs&& autre) noexcept
+{
+    if (this != &autre)
+    {
+        Liberer();
+        m_pTexte = std::exchange(autre.m_pTexte, nullptr);
+        m_pSuivant = std::exchange(autre.m_pSuivant, nullptr);
+        m_nAttributs = std::exchange(autre.m_nAttributs, 0);
+        m_nSuivant = std::exchange(autre.m_nSuivant, 0);
+        m_bCoupe = std::exchange(autre.m_bCoupe, false);
+        m_bPropre = std::exchange(autre.m_bPropre, false);
+    }
+    return *this;
+}
+
 void TRE_Attributs::Liberer() noexcept
 {
+    if (m_bPropre)
+        delete[] m_pTexte;
+    m_bPropre = false;
     m_pTexte = nullptr;
+    m_pSuivant = nullptr;
     m_nAttributs = 0;
-    m_pPropre.reset();
+    m_nSuivant = 0;
+    m_bCoupe = false;
 }

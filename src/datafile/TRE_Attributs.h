@@ -2,7 +2,8 @@
 #define TRE_ATTRIBUTS_H
 
 #include <cstddef>
-#include <memory>
+#include <cstdint>
+#include <utility>
 
 class TRE_Groupe;
 
@@ -14,8 +15,9 @@ class TRE_Attributs
 {
 public:
     TRE_Attributs() noexcept = default;
-    TRE_Attributs(TRE_Attributs&&) noexcept = default;
-    TRE_Attributs& operator=(TRE_Attributs&&) noexcept = default;
+    ~TRE_Attributs() { Liberer(); }
+    TRE_Attributs(TRE_Attributs&& autre) noexcept { *this = std::move(autre); }
+    TRE_Attributs& operator=(TRE_Attributs&& autre) noexcept;
     TRE_Attributs(const TRE_Attributs&) = delete;
     TRE_Attributs& operator=(const TRE_Attributs&) = delete;
 
@@ -33,9 +35,13 @@ public:
     void Liberer() noexcept;
 
 private:
-    const char* m_pTexte = nullptr;
-    std::size_t m_nAttributs = 0;
-    std::unique_ptr<char[]> m_pPropre; // the block, when no arena was current
+    char* m_pTexte = nullptr;
+    // Where the next search starts: the attribute after the one found last.
+    mutable const char* m_pSuivant = nullptr;
+    std::uint32_t m_nAttributs = 0;
+    mutable std::uint32_t m_nSuivant = 0;
+    bool m_bCoupe = false;  // a text was cut by the conversion
+    bool m_bPropre = false; // the block is on the heap, since no arena was current
 };
 
 #endif

@@ -40,7 +40,8 @@ public:
     static char* NouveauTexte(std::size_t nTaille);
 
 private:
-    static constexpr std::size_t kEntete = alignof(std::max_align_t);
+    // The arena pointer before each element; elements hold nothing aligned beyond pointers.
+    static constexpr std::size_t kEntete = alignof(void*);
     static constexpr std::size_t kTailleBloc = 64 * 1024;
 
     void* Allouer(std::size_t nTaille, std::size_t nAlignement);

@@ -6,6 +6,7 @@
 #include "TRE_Texte.h"
 #include "TRE_ValeurSimple.h"
 
+#include <cstdint>
 #include <cstring>
 
 TRE_Attributs TRE_Attributs::Depuis(const char* const* ppPaires)
@@ -25,6 +26,7 @@ TRE_Attributs TRE_Attributs::Depuis(const char* const* ppPaires)
             longueurs[nTextes] = nLongueur;
         nTotal += nLongueur + 1;
     }
+    attributs.m_bDepuisDebut = nTotal > UINT32_MAX;
     char* pBloc = TRE_Arene::NouveauTexte(nTotal);
     attributs.m_bPropre = pBloc == nullptr;
     if (!pBloc)
@@ -35,13 +37,12 @@ TRE_Attributs TRE_Attributs::Depuis(const char* const* ppPaires)
         const std::size_t nEntier = n < kLongueursGardees ? longueurs[n] : std::strlen(ppPaires[n]);
         const std::size_t nLongueur = TRE_LongueurUtf8VersLocal(ppPaires[n], nEntier);
         // The parser never repeats a name, but two names cut to the same text could be equal.
-        attributs.m_bCoupe = attributs.m_bCoupe || nLongueur != nEntier;
+        attributs.m_bDepuisDebut = attributs.m_bDepuisDebut || nLongueur != nEntier;
         std::memcpy(p, ppPaires[n], nLongueur);
         p += nLongueur;
         *p++ = '\0';
     }
     attributs.m_pTexte = pBloc;
-    attributs.m_pSuivant = pBloc;
     attributs.m_nAttributs = static_cast<std::uint32_t>(nTextes / 2);
     return attributs;
 }
@@ -53,8 +54,8 @@ const char* TRE_Attributs::Valeur(const char* pNom) const noexcept
     // Names are read mostly in the order they were written: the search starts after the
     // attribute found last and goes round once. Only with unique names is the first match
     // found that way the first of the block.
-    const char* p = m_bCoupe ? m_pTexte : m_pSuivant;
-    std::size_t nRang = m_bCoupe ? 0 : m_nSuivant;
+    const char* p = m_bDepuisDebut ? m_pTexte : m_pTexte + m_nDecalage;
+    std::size_t nRang = m_bDepuisDebut ? 0 : m_nSuivant;
     for (std::size_t n = 0; n < m_nAttributs; ++n)
     {
         if (nRang == m_nAttributs)
@@ -68,7 +69,7 @@ const char* TRE_Attributs::Valeur(const char* pNom) const noexcept
         ++nRang;
         if (p[0] == pNom[0] && std::strcmp(p, pNom) == 0)
         {
-            m_pSuivant = pApres;
+            m_nDecalage = static_cast<std::uint32_t>(pApres - m_pTexte);
             m_nSuivant = nRang;
             return pValeur;
         }
@@ -99,10 +100,10 @@ TRE_Attributs& TRE_Attributs::operator=(TRE_Attributs&& autre) noexcept
     {
         Liberer();
         m_pTexte = std::exchange(autre.m_pTexte, nullptr);
-        m_pSuivant = std::exchange(autre.m_pSuivant, nullptr);
+        m_nDecalage = std::exchange(autre.m_nDecalage, 0);
         m_nAttributs = std::exchange(autre.m_nAttributs, 0);
         m_nSuivant = std::exchange(autre.m_nSuivant, 0);
-        m_bCoupe = std::exchange(autre.m_bCoupe, false);
+        m_bDepuisDebut = std::exchange(autre.m_bDepuisDebut, false);
         m_bPropre = std::exchange(autre.m_bPropre, false);
     }
     return *this;
@@ -114,8 +115,8 @@ void TRE_Attributs::Liberer() noexcept
         delete[] m_pTexte;
     m_bPropre = false;
     m_pTexte = nullptr;
-    m_pSuivant = nullptr;
+    m_nDecalage = 0;
     m_nAttributs = 0;
     m_nSuivant = 0;
-    m_bCoupe = false;
+    m_bDepuisDebut = false;
 }

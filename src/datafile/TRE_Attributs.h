@@ -37,10 +37,12 @@ public:
 private:
     char* m_pTexte = nullptr;
     // Where the next search starts: the attribute after the one found last.
-    mutable const char* m_pSuivant = nullptr;
     std::uint32_t m_nAttributs = 0;
-    mutable std::uint32_t m_nSuivant = 0;
-    bool m_bCoupe = false;  // a text was cut by the conversion
+    mutable std::uint32_t m_nSuivant = 0;  // its rank
+    mutable std::uint32_t m_nDecalage = 0; // its offset in the block
+    // Searches start at the first attribute: a text was cut by the conversion, or the block
+    // is too long for the offset.
+    bool m_bDepuisDebut = false;
     bool m_bPropre = false; // the block is on the heap, since no arena was current
 };
 

@@ -28,6 +28,7 @@ bool EstSeparateur(char c)
 
 void* TRE_Element::operator new(std::size_t nTaille)
 {
+    static_assert(alignof(TRE_Element) <= alignof(void*), "elements need no wider alignment");
     return TRE_Arene::Nouveau(nTaille);
 }
 

@@ -1,5 +1,6 @@
 #include "TRE_Texte.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ostream>
@@ -53,6 +54,17 @@ std::size_t PrefixeValide(const char* pTexte, std::size_t nLongueur)
     std::size_t i = 0;
     while (i < nLongueur)
     {
+        // Runs of ASCII, the bulk of every file, eight bytes at a time.
+        std::uint64_t nMot = 0;
+        if (nLongueur - i >= sizeof nMot)
+        {
+            std::memcpy(&nMot, p + i, sizeof nMot);
+            if ((nMot & 0x8080808080808080ull) == 0)
+            {
+                i += sizeof nMot;
+                continue;
+            }
+        }
         if (p[i] < 0x80)
         {
             ++i;

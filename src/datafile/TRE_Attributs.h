@@ -8,9 +8,9 @@
 class TRE_Groupe;
 
 // The attributes of an XML element in one block of text, "name\0value\0" after each other,
-// instead of a field and a value object per attribute. A table
-// keeps them so until something needs the attributes as elements (TRE_Table materialises its
-// attribute group then); reading a value by name needs no element at all.
+// instead of a field and a value object per attribute. A table keeps them so until something
+// needs them as elements (TRE_Table then builds its attribute group); reading a value by name
+// needs no element at all.
 class TRE_Attributs
 {
 public:
@@ -21,10 +21,9 @@ public:
     TRE_Attributs(const TRE_Attributs&) = delete;
     TRE_Attributs& operator=(const TRE_Attributs&) = delete;
 
-    // Builds the block from a list of name and value pairs ending with a null name (as the
-    // parser hands them over), in the
-    // current arena when there is one. Texts are cut at their first invalid UTF-8 sequence,
-    // with the conversion message, as every text of the tree.
+    // Builds the block from a list of name and value pairs ending with a null name, as the
+    // parser hands them over, in the current arena when there is one. Texts are cut at their
+    // first invalid UTF-8 sequence, with the conversion message, as every text of the tree.
     static TRE_Attributs Depuis(const char* const* ppPaires);
 
     bool EstVide() const noexcept { return m_pTexte == nullptr; }

@@ -63,7 +63,6 @@ private:
     TRE_ValeurSimple* m_pTexteEnCours = nullptr;
     std::string m_texte;
     std::string m_nom;
-    std::string m_conversion;
     std::int16_t m_nErreur = 0;
     std::string m_message;
 };

@@ -101,6 +101,8 @@ TRE_Element* FIL_PrivateElement::Trouver(const char* pName, int nIndex) const
 
 const char* FIL_PrivateElement::Texte(const char* pName, int nIndex) const
 {
+    if (nIndex == 0)
+        return m_pElement && pName ? m_pElement->ChercherValeur(pName) : nullptr;
     const TRE_Element* pTrouve = Trouver(pName, nIndex);
     return pTrouve ? pTrouve->Valeur() : nullptr;
 }

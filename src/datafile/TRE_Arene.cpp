@@ -1,5 +1,6 @@
 #include "TRE_Arene.h"
 
+#include <cstdint>
 #include <new>
 
 namespace
@@ -25,7 +26,8 @@ TRE_Arene::Portee::~Portee()
 void* TRE_Arene::Nouveau(std::size_t nTaille)
 {
     TRE_Arene* pArene = Courante();
-    void* pBrut = pArene ? pArene->Allouer(nTaille + kEntete) : ::operator new(nTaille + kEntete);
+    void* pBrut =
+        pArene ? pArene->Allouer(nTaille + kEntete, kEntete) : ::operator new(nTaille + kEntete);
     *static_cast<TRE_Arene**>(pBrut) = pArene;
     return static_cast<unsigned char*>(pBrut) + kEntete;
 }
@@ -39,10 +41,22 @@ void TRE_Arene::Detruire(void* pMemoire) noexcept
         ::operator delete(pBrut);
 }
 
-void* TRE_Arene::Allouer(std::size_t nTaille)
+char* TRE_Arene::NouveauTexte(std::size_t nTaille)
 {
-    nTaille = (nTaille + kEntete - 1) / kEntete * kEntete;
-    if (nTaille > m_nReste)
+    TRE_Arene* pArene = Courante();
+    return pArene ? static_cast<char*>(pArene->Allouer(nTaille, 1)) : nullptr;
+}
+
+void* TRE_Arene::Allouer(std::size_t nTaille, std::size_t nAlignement)
+{
+    const std::size_t nDecalage =
+        (nAlignement - reinterpret_cast<std::uintptr_t>(m_pLibre) % nAlignement) % nAlignement;
+    if (nTaille + nDecalage <= m_nReste)
+    {
+        m_pLibre += nDecalage;
+        m_nReste -= nDecalage;
+    }
+    else
     {
         const std::size_t nBloc = nTaille > kTailleBloc ? nTaille : kTailleBloc;
         m_blocs.emplace_back(new unsigned char[nBloc]);

@@ -35,12 +35,16 @@ public:
     // The allocation of every element: from the current arena, or from the heap.
     static void* Nouveau(std::size_t nTaille);
     static void Detruire(void* pMemoire) noexcept;
+    // Bytes for texts from the current arena; null when none is current, so that the
+    // caller owns heap memory instead.
+    static char* NouveauTexte(std::size_t nTaille);
 
 private:
-    static constexpr std::size_t kEntete = alignof(std::max_align_t);
+    // The arena pointer before each element; elements hold nothing aligned beyond pointers.
+    static constexpr std::size_t kEntete = alignof(void*);
     static constexpr std::size_t kTailleBloc = 64 * 1024;
 
-    void* Allouer(std::size_t nTaille);
+    void* Allouer(std::size_t nTaille, std::size_t nAlignement);
 
     std::vector<std::unique_ptr<unsigned char[]>> m_blocs;
     unsigned char* m_pLibre = nullptr;

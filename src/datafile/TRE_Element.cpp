@@ -28,6 +28,7 @@ bool EstSeparateur(char c)
 
 void* TRE_Element::operator new(std::size_t nTaille)
 {
+    static_assert(alignof(TRE_Element) <= alignof(void*), "elements need no wider alignment");
     return TRE_Arene::Nouveau(nTaille);
 }
 
@@ -77,6 +78,12 @@ TRE_Element* TRE_Element::ChercherNom(const char* pNom, const char* pNumero)
     if (pNumero)
         jetons.Append(TRE_CopierTexte(pNumero).release());
     return ChercherJetons(jetons);
+}
+
+const char* TRE_Element::ChercherValeur(const char* pChemin)
+{
+    const TRE_Element* pTrouve = Chercher(pChemin);
+    return pTrouve ? pTrouve->Valeur() : nullptr;
 }
 
 bool TRE_Element::EstNomme(const char* /*pTexte*/) const

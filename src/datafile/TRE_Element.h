@@ -55,6 +55,9 @@ public:
     // The same answer as ChercherJetons for the tokens pNom and, when given, pNumero,
     // without building a token list where the class can do without.
     virtual TRE_Element* ChercherNom(const char* pNom, const char* pNumero);
+    // The Valeur of the element at the path, or null; classes that can answer without
+    // building elements do.
+    virtual const char* ChercherValeur(const char* pChemin);
     virtual bool EstNomme(const char* pTexte) const;
     // Takes the child; an element that holds no children destroys it and answers false.
     virtual bool AjouterElement(std::unique_ptr<TRE_Element> pElement);

@@ -77,25 +77,13 @@ TRE_Element* TRE_Groupe::ChercherNom(const char* pNom, const char* pNumero)
 TRE_Element* TRE_Groupe::Enfant(TRE_ListeElements& enfants, const char* pNom, int nOccurrence,
                                 Cache& cache)
 {
-    TRE_ListeElements::Node* pNoeud = enfants.First();
     bool bIndexe = false;
     if (const Cache::Entree* pEntree = cache.Chercher(pNom, bIndexe))
-    {
-        // Tables only: the occurrence is either there or not at all.
-        if (!pEntree->bChamp && (nOccurrence < 1 || nOccurrence > pEntree->nTables))
-            return nullptr;
-        pNoeud = pEntree->pPremier;
-    }
-    else if (bIndexe)
+        return pEntree->Enfant(nOccurrence);
+    if (bIndexe)
         return nullptr;
     int nVues = 0;
-    if (nOccurrence >= 1 && cache.pNoeud && cache.nOccurrence <= nOccurrence &&
-        std::strcmp(cache.pNom, pNom) == 0)
-    {
-        pNoeud = cache.pNoeud;
-        nVues = cache.nOccurrence - 1;
-    }
-    for (; pNoeud; pNoeud = pNoeud->Next())
+    for (TRE_ListeElements::Node* pNoeud = enfants.First(); pNoeud; pNoeud = pNoeud->Next())
     {
         TRE_Element* pEnfant = pNoeud->Item();
         if (!pEnfant || !pEnfant->EstNomme(pNom))
@@ -107,12 +95,7 @@ TRE_Element* TRE_Groupe::Enfant(TRE_ListeElements& enfants, const char* pNom, in
         if (nOccurrence < 1)
             return nullptr;
         if (++nVues == nOccurrence)
-        {
-            cache.pNom = pEnfant->Nom();
-            cache.nOccurrence = nOccurrence;
-            cache.pNoeud = pNoeud;
             return pEnfant;
-        }
     }
     return nullptr;
 }
@@ -182,16 +165,8 @@ void TRE_Groupe::DupliquerDans(const TRE_ListeElements& enfants, TRE_Element& ci
     }
 }
 
-void TRE_Groupe::Cache::Vider() noexcept
-{
-    pNom = nullptr;
-    nOccurrence = 0;
-    pNoeud = nullptr;
-}
-
 void TRE_Groupe::Cache::Ajoute(const TRE_ListeElements& enfants)
 {
-    Vider();
     if (m_pIndex)
         Indexer(enfants.Last());
     else if (enfants.Count() > kSeuilIndex)
@@ -204,7 +179,6 @@ void TRE_Groupe::Cache::Ajoute(const TRE_ListeElements& enfants)
 
 void TRE_Groupe::Cache::Oublier()
 {
-    Vider();
     m_pIndex.reset();
 }
 
@@ -225,10 +199,25 @@ void TRE_Groupe::Cache::Indexer(TRE_ListeElements::Node* pNoeudEnfant)
     if (!pEnfant || !pEnfant->Nom() || (pEnfant->GetType() != Champ && pEnfant->GetType() != Table))
         return;
     Entree& entree = (*m_pIndex)[pEnfant->Nom()];
-    if (!entree.pPremier)
-        entree.pPremier = pNoeudEnfant;
     if (pEnfant->GetType() == Table)
-        ++entree.nTables;
-    else
-        entree.bChamp = true;
+    {
+        entree.tables.push_back(pNoeudEnfant);
+        if (!entree.pChamp)
+            ++entree.nTablesAvantChamp;
+    }
+    else if (!entree.pChamp)
+        entree.pChamp = pNoeudEnfant;
+}
+
+// As the walk over the children: a field ends it, tables are counted until the n-th.
+TRE_Element* TRE_Groupe::Cache::Entree::Enfant(int nOccurrence) const
+{
+    if (nOccurrence < 1)
+        return pChamp && nTablesAvantChamp == 0 ? pChamp->Item() : nullptr;
+    const auto nRang = static_cast<std::size_t>(nOccurrence);
+    if (pChamp && nRang > nTablesAvantChamp)
+        return pChamp->Item();
+    if (nRang > tables.size())
+        return nullptr;
+    return tables[nRang - 1]->Item();
 }

@@ -7,37 +7,34 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 // An ordered group of elements: the content of a table, an attribute list, or a {...} of
 // the text format.
 class TRE_Groupe : public TRE_Element, public KIT_SafeObject
 {
 public:
-    // The last table found by name and occurrence, so that reading the occurrences of a
-    // name in increasing order costs one step each; any change to the children clears it.
-    // Groups with many children also index their names, so that the first occurrence of a
-    // name and an occurrence past the last one are found without walking the whole list.
+    // Groups with many children index them by name: the tables of each name in order and
+    // the first field, so that any occurrence of a name is found in constant time.
     class Cache
     {
     public:
         static constexpr int kSeuilIndex = 32;
 
-        // The children changed: forgets the last table found.
-        void Vider() noexcept;
         // The child just appended at the end of the list.
         void Ajoute(const TRE_ListeElements& enfants);
         // The children are gone.
         void Oublier();
 
-        const char* pNom = nullptr;
-        int nOccurrence = 0;
-        TRE_ListeElements::Node* pNoeud = nullptr;
-
         struct Entree
         {
-            TRE_ListeElements::Node* pPremier = nullptr;
-            int nTables = 0;
-            bool bChamp = false;
+            std::vector<TRE_ListeElements::Node*> tables;
+            TRE_ListeElements::Node* pChamp = nullptr;
+            // Tables of the name before its first field: those are all a lookup can reach.
+            std::size_t nTablesAvantChamp = 0;
+
+            // The first field of the name, or the n-th table, or null.
+            TRE_Element* Enfant(int nOccurrence) const;
         };
         // The entry of the name, null when no child has it; null index when none is kept.
         const Entree* Chercher(const char* pTexte, bool& bIndexe) const;

@@ -150,12 +150,15 @@ std::unique_ptr<TRE_Element> TRE_LecteurXml::Lire(const char* pChemin)
 
 bool TRE_LecteurXml::Analyser(std::FILE* pFichier, XML_ParserStruct* pParseur, const char* pChemin)
 {
-    // The parser scans an unfinished token again with every block: blocks grow, so that one
-    // huge attribute costs a few passes instead of one per block.
+    // The parser scans an unfinished token again with every block: a block that brought no
+    // event at all doubles the next one, so that one huge attribute costs a few passes instead
+    // of one per block. Otherwise blocks stay small, and so does the memory they take.
+    constexpr std::size_t kTailleBlocCourant = 64 * 1024;
     constexpr std::size_t kTailleBlocMax = 16 * 1024 * 1024;
     std::vector<char> bloc(kTailleBloc);
     for (;;)
     {
+        const long nEvenements = m_nEvenements;
         const std::size_t nLus = std::fread(bloc.data(), 1, bloc.size(), pFichier);
         const bool bFinal = nLus < bloc.size();
         if (bFinal && std::ferror(pFichier))
@@ -183,13 +186,15 @@ bool TRE_LecteurXml::Analyser(std::FILE* pFichier, XML_ParserStruct* pParseur, c
         }
         if (bFinal)
             return true;
-        if (bloc.size() < kTailleBlocMax)
+        const bool bBloque = m_nEvenements == nEvenements;
+        if (bloc.size() < kTailleBlocCourant || (bBloque && bloc.size() < kTailleBlocMax))
             bloc.resize(bloc.size() * 2);
     }
 }
 
 void TRE_LecteurXml::DebutElement(const char* pNom, const char** ppAttributs)
 {
+    ++m_nEvenements;
     ViderTexte();
     if (++m_nProfondeur > kProfondeurMax)
     {
@@ -201,22 +206,7 @@ void TRE_LecteurXml::DebutElement(const char* pNom, const char** ppAttributs)
     TRE_Utf8VersLocal(pNom, std::strlen(pNom), m_nom);
     std::unique_ptr<TRE_Element> pElement;
     if (ppAttributs && ppAttributs[0])
-    {
-        auto pGroupe = std::make_unique<TRE_Groupe>();
-        std::string nomAttribut;
-        for (const char** pp = ppAttributs; pp[0]; pp += 2)
-        {
-            nomAttribut.clear();
-            TRE_Utf8VersLocal(pp[0], std::strlen(pp[0]), nomAttribut);
-            m_conversion.clear();
-            TRE_Utf8VersLocal(pp[1], std::strlen(pp[1]), m_conversion);
-            auto pValeur =
-                std::make_unique<TRE_ValeurSimple>(m_conversion, TRE_Element::ValeurTexte);
-            pGroupe->AjouterElement(
-                std::make_unique<TRE_Champ>(nomAttribut.c_str(), std::move(pValeur)));
-        }
-        pElement = std::make_unique<TRE_Table>(m_nom.c_str(), std::move(pGroupe), nullptr);
-    }
+        pElement = std::make_unique<TRE_Table>(m_nom.c_str(), TRE_Attributs::Depuis(ppAttributs));
     else
         pElement = std::make_unique<TRE_Champ>(m_nom.c_str(), nullptr);
     m_ouverts.push_back(pElement.get());
@@ -225,6 +215,7 @@ void TRE_LecteurXml::DebutElement(const char* pNom, const char** ppAttributs)
 
 void TRE_LecteurXml::Caracteres(const char* pTexte, int nLongueur)
 {
+    ++m_nEvenements;
     TRE_Element* pSommet = m_pile.First() ? m_pile.First()->Item() : nullptr;
     if (EstValeur(pSommet))
     {
@@ -253,6 +244,7 @@ void TRE_LecteurXml::Caracteres(const char* pTexte, int nLongueur)
 
 void TRE_LecteurXml::FinElement(const char* /*pNom*/)
 {
+    ++m_nEvenements;
     ViderTexte();
     --m_nProfondeur;
 

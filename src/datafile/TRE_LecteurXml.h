@@ -57,12 +57,12 @@ private:
     std::vector<TRE_Element*> m_ouverts;
     XML_ParserStruct* m_pParseur = nullptr;
     int m_nProfondeur = 0;
+    long m_nEvenements = 0; // events of the parser so far, to see a block that brought none
     bool m_bTropProfond = false;
     // The value on top of the stack whose text is still arriving, and that text.
     TRE_ValeurSimple* m_pTexteEnCours = nullptr;
     std::string m_texte;
     std::string m_nom;
-    std::string m_conversion;
     std::int16_t m_nErreur = 0;
     std::string m_message;
 };

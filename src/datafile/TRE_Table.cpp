@@ -27,12 +27,29 @@ TRE_Table::TRE_Table(const char* pNom, std::unique_ptr<TRE_Groupe> pAttributs,
 {
 }
 
+TRE_Table::TRE_Table(const char* pNom, TRE_Attributs attributs) : TRE_Table(pNom, nullptr, nullptr)
+{
+    m_attributsPacked = std::move(attributs);
+}
+
+TRE_Groupe* TRE_Table::GetAttributs() const
+{
+    if (!m_attributsPacked.EstVide())
+    {
+        auto pAttributs = std::make_unique<TRE_Groupe>();
+        m_attributsPacked.Remplir(*pAttributs);
+        m_pAttributs = std::move(pAttributs);
+        m_attributsPacked.Liberer();
+    }
+    return m_pAttributs.get();
+}
+
 void TRE_Table::Ecrire(std::FILE* pFichier) const
 {
     std::fprintf(pFichier, "%s ", m_nom.c_str());
     std::fputs("{\n", pFichier);
-    if (m_pAttributs)
-        m_pAttributs->Ecrire(pFichier);
+    if (TRE_Groupe* pAttributs = GetAttributs())
+        pAttributs->Ecrire(pFichier);
     if (m_pContenu)
         m_pContenu->Ecrire(pFichier);
     std::fputc('}', pFichier);
@@ -43,8 +60,8 @@ void TRE_Table::EcrireXml(std::ostream& flux, int nNiveau) const
     EcrireTabulations(flux, nNiveau);
     flux << '<';
     EcrireTexteXml(flux, m_nom.c_str());
-    if (m_pAttributs)
-        m_pAttributs->EcrireAttribut(flux);
+    if (TRE_Groupe* pAttributs = GetAttributs())
+        pAttributs->EcrireAttribut(flux);
     flux << '>' << std::endl;
     if (m_pContenu)
         m_pContenu->EcrireXml(flux, nNiveau + 1);
@@ -57,10 +74,10 @@ void TRE_Table::EcrireXml(std::ostream& flux, int nNiveau) const
 std::unique_ptr<TRE_Element> TRE_Table::Dupliquer() const
 {
     std::unique_ptr<TRE_Groupe> pAttributs;
-    if (m_pAttributs)
+    if (const TRE_Groupe* pSource = GetAttributs())
     {
         pAttributs = std::make_unique<TRE_Groupe>();
-        TRE_Groupe::DupliquerDans(m_pAttributs->Enfants(), *pAttributs);
+        TRE_Groupe::DupliquerDans(pSource->Enfants(), *pAttributs);
     }
     return std::make_unique<TRE_Table>(m_nom.c_str(), std::move(pAttributs),
                                        m_pContenu ? m_pContenu->Dupliquer() : nullptr);
@@ -70,6 +87,7 @@ void TRE_Table::Liberer()
 {
     m_nom = std::string();
     m_bNom = false;
+    m_attributsPacked.Liberer();
     m_pAttributs.reset();
     m_pContenu.reset();
 }
@@ -78,7 +96,7 @@ TRE_Element* TRE_Table::ChercherJetons(TRE_Jetons& jetons)
 {
     if (jetons.Count() == 0)
         return this;
-    if (m_pAttributs)
+    if (GetAttributs())
     {
         TRE_Element* pTrouve = nullptr;
         if (jetons.Count() == 1)
@@ -97,12 +115,24 @@ TRE_Element* TRE_Table::ChercherJetons(TRE_Jetons& jetons)
 
 TRE_Element* TRE_Table::ChercherNom(const char* pNom, const char* pNumero)
 {
-    if (m_pAttributs)
+    // A name that no packed attribute has is looked up in the content without unpacking.
+    if (m_pAttributs || m_attributsPacked.Valeur(pNom))
     {
+        GetAttributs();
         if (TRE_Element* pTrouve = m_pAttributs->ChercherNom(pNom, pNumero))
             return pTrouve;
     }
     return m_pContenu ? m_pContenu->ChercherNom(pNom, pNumero) : nullptr;
+}
+
+const char* TRE_Table::ChercherValeur(const char* pChemin)
+{
+    if (m_attributsPacked.EstVide() || !EstJetonSimple(pChemin))
+        return TRE_Element::ChercherValeur(pChemin);
+    // A bare name finds the first attribute field of that name, else looks in the content.
+    if (const char* pValeur = m_attributsPacked.Valeur(pChemin))
+        return pValeur;
+    return m_pContenu ? m_pContenu->ChercherValeur(pChemin) : nullptr;
 }
 
 bool TRE_Table::EstNomme(const char* pTexte) const
@@ -123,7 +153,7 @@ bool TRE_Table::AjouterAttribut(std::unique_ptr<TRE_Element> pElement)
 {
     if (!pElement)
         return false;
-    if (!m_pAttributs)
+    if (!GetAttributs())
         m_pAttributs = std::make_unique<TRE_Groupe>();
     return m_pAttributs->AjouterElement(std::move(pElement));
 }

@@ -2,9 +2,10 @@
 #define TRE_TABLE_H
 
 #include "KIT_SafeObject.h"
+#include "TRE_Attributs.h"
 #include "TRE_Element.h"
-
 #include "TRE_Groupe.h"
+
 #include <string>
 
 // A named table with an optional attribute group and an optional content group. An XML
@@ -15,6 +16,8 @@ public:
     TRE_Table(const char* pNom, std::unique_ptr<TRE_Element> pContenu);
     TRE_Table(const char* pNom, std::unique_ptr<TRE_Groupe> pAttributs,
               std::unique_ptr<TRE_Element> pContenu);
+    // A table of the XML reader: its attributes stay packed until they are needed as elements.
+    TRE_Table(const char* pNom, TRE_Attributs attributs);
     ~TRE_Table() override = default;
 
     void Ecrire(std::FILE* pFichier) const override;
@@ -23,6 +26,7 @@ public:
     void Liberer() override;
     TRE_Element* ChercherJetons(TRE_Jetons& jetons) override;
     TRE_Element* ChercherNom(const char* pNom, const char* pNumero) override;
+    const char* ChercherValeur(const char* pChemin) override;
     bool EstNomme(const char* pTexte) const override;
     bool AjouterElement(std::unique_ptr<TRE_Element> pElement) override;
     bool AjouterAttribut(std::unique_ptr<TRE_Element> pElement) override;
@@ -32,13 +36,15 @@ public:
     std::vector<std::string> ListerNoms(bool bAvecIndex) const override;
     const char* Nom() const override;
 
-    TRE_Groupe* GetAttributs() const noexcept { return m_pAttributs.get(); }
+    // Packed attributes become a group of fields here, once.
+    TRE_Groupe* GetAttributs() const;
     TRE_Element* GetContenu() const noexcept { return m_pContenu.get(); }
 
 private:
     std::string m_nom;
     bool m_bNom = true; // cleared by Liberer
-    std::unique_ptr<TRE_Groupe> m_pAttributs;
+    mutable std::unique_ptr<TRE_Groupe> m_pAttributs;
+    mutable TRE_Attributs m_attributsPacked;
     std::unique_ptr<TRE_Element> m_pContenu;
 };
 

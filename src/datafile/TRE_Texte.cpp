@@ -1,5 +1,6 @@
 #include "TRE_Texte.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ostream>
@@ -46,13 +47,24 @@ std::size_t LongueurSequence(const unsigned char* p, std::size_t nReste)
     return nLongueur;
 }
 
-// Appends the valid prefix of the text; false when an invalid sequence cut it.
-bool AjouterValide(const char* pTexte, std::size_t nLongueur, std::string& sResultat)
+// The length of the valid prefix of the text.
+std::size_t PrefixeValide(const char* pTexte, std::size_t nLongueur)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(pTexte);
     std::size_t i = 0;
     while (i < nLongueur)
     {
+        // Runs of ASCII, the bulk of every file, eight bytes at a time.
+        std::uint64_t nMot = 0;
+        if (nLongueur - i >= sizeof nMot)
+        {
+            std::memcpy(&nMot, p + i, sizeof nMot);
+            if ((nMot & 0x8080808080808080ull) == 0)
+            {
+                i += sizeof nMot;
+                continue;
+            }
+        }
         if (p[i] < 0x80)
         {
             ++i;
@@ -60,14 +72,25 @@ bool AjouterValide(const char* pTexte, std::size_t nLongueur, std::string& sResu
         }
         const std::size_t n = LongueurSequence(p + i, nLongueur - i);
         if (n == 0)
-        {
-            sResultat.append(pTexte, i);
-            return false;
-        }
+            return i;
         i += n;
     }
-    sResultat.append(pTexte, nLongueur);
-    return true;
+    return nLongueur;
+}
+
+// Appends the valid prefix of the text; false when an invalid sequence cut it.
+bool AjouterValide(const char* pTexte, std::size_t nLongueur, std::string& sResultat)
+{
+    const std::size_t nValide = PrefixeValide(pTexte, nLongueur);
+    sResultat.append(pTexte, nValide);
+    return nValide == nLongueur;
+}
+
+void MessageUtf8VersLocal()
+{
+    std::fputs("(wcstombs error:) wide character encountered encountered, that cannot be "
+               "represented in multibyte\n",
+               stderr);
 }
 } // namespace
 
@@ -89,10 +112,16 @@ bool TRE_Utf8VersLocal(const char* pTexte, std::size_t nLongueur, std::string& s
 {
     if (AjouterValide(pTexte, nLongueur, sResultat))
         return true;
-    std::fputs("(wcstombs error:) wide character encountered encountered, that cannot be "
-               "represented in multibyte\n",
-               stderr);
+    MessageUtf8VersLocal();
     return false;
+}
+
+std::size_t TRE_LongueurUtf8VersLocal(const char* pTexte, std::size_t nLongueur)
+{
+    const std::size_t nValide = PrefixeValide(pTexte, nLongueur);
+    if (nValide != nLongueur)
+        MessageUtf8VersLocal();
+    return nValide;
 }
 
 bool TRE_LocalVersUtf8(const char* pTexte, std::size_t nLongueur, std::string& sResultat)

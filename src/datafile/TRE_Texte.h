@@ -15,6 +15,9 @@ std::unique_ptr<char[]> TRE_CopierTexte(const char* pTexte, std::size_t nLongueu
 // Appends the parser's UTF-8 text to sResultat. At the first sequence that cannot be
 // represented, prints the conversion message on standard error, stops and answers false.
 bool TRE_Utf8VersLocal(const char* pTexte, std::size_t nLongueur, std::string& sResultat);
+// The length of the part of the text that the conversion above keeps, with its message
+// when it cuts.
+std::size_t TRE_LongueurUtf8VersLocal(const char* pTexte, std::size_t nLongueur);
 // Appends the 8-bit text as UTF-8; cuts at the first invalid sequence, with its message.
 bool TRE_LocalVersUtf8(const char* pTexte, std::size_t nLongueur, std::string& sResultat);
 

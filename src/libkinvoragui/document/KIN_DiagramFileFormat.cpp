@@ -8,6 +8,7 @@
 
 #include <array>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -206,10 +207,34 @@ bool ReadImage(const FIL_IElement& element, KIN_DataImage& image)
     return true;
 }
 
+// How many occurrences of the name the root has, found by doubling and halving: a few
+// lookups instead of a walk. Only a capacity hint: the reading stops where lookups fail.
+int CountOf(const FIL_IElement& root, const char* pName)
+{
+    if (!root.GetElement(pName, 1))
+        return 0;
+    int nFound = 1;
+    int nMissing = 2;
+    while (root.GetElement(pName, nMissing))
+    {
+        nFound = nMissing;
+        if (nMissing > INT_MAX / 2)
+            return nFound;
+        nMissing *= 2;
+    }
+    while (nMissing - nFound > 1)
+    {
+        const int nMiddle = nFound + (nMissing - nFound) / 2;
+        (root.GetElement(pName, nMiddle) ? nFound : nMissing) = nMiddle;
+    }
+    return nFound;
+}
+
 // Every complete element of that name below the root, in file order.
 template <class Record, class Reader>
 void ReadAll(const FIL_IElement& root, const char* pName, Reader read, std::vector<Record>& records)
 {
+    records.reserve(static_cast<std::size_t>(CountOf(root, pName)));
     for (int nOccurrence = 1;; ++nOccurrence)
     {
         const sp<FIL_IElement> element = root.GetElement(pName, nOccurrence);

@@ -350,6 +350,34 @@ void BM_ViewportPaint(benchmark::State& state)
     state.counters["periods"] = nPeriods;
 }
 
+// The window's start over an autosave of that many periods: load, rebuild, show and the
+// first paint of the view. Closing it is not timed.
+void BM_StartUp(benchmark::State& state)
+{
+    const int nPeriods = static_cast<int>(state.range(0));
+    Workspace workspace;
+    {
+        const sp<KIN_IDataFile> document = CreateDataFile();
+        FillDocument(*document, nPeriods);
+        document->Save(KIN_MainWindow::AutosaveFile());
+    }
+    const double before = PeakResidentKiB();
+    double added = 0;
+    for (auto _ : state)
+    {
+        auto pWindow = std::make_unique<KIN_MainWindow>();
+        pWindow->resize(1200, 900);
+        pWindow->show();
+        pWindow->GetView()->viewport()->grab();
+        state.PauseTiming();
+        added = std::max(added, PeakResidentKiB() - before);
+        pWindow.reset();
+        state.ResumeTiming();
+    }
+    state.counters["periods"] = nPeriods;
+    state.counters["peak_RSS_added_MiB"] = added / 1024.0;
+}
+
 // The document's part of an undo and a redo of one moved period, without the refresh.
 void BM_UndoRedoInDocument(benchmark::State& state)
 {
@@ -467,6 +495,7 @@ int main(int argc, char** argv)
         {"BM_LinkDragStartAndEnd", BM_LinkDragStartAndEnd},
         {"BM_UndoRedoInWindow", BM_UndoRedoInWindow},
         {"BM_UndoRedoInDocument", BM_UndoRedoInDocument},
+        {"BM_StartUp", BM_StartUp},
         {"BM_ZoomStep", BM_ZoomStep},
         {"BM_ViewportPaint", BM_ViewportPaint},
         {"BM_HistoryOf1000Steps", BM_HistoryOf1000Steps},

@@ -116,6 +116,7 @@ enum class KIN_Text : int
     GedcomUnknownName,
     PlaceholderFindPeriod,
     WarningAutosaveFailed,
+    ProgressDrawDiagram,
     Count
 };
 

@@ -93,25 +93,44 @@ void KIN_ViewPeriods::UpdateSceneRect()
     m_pBorder->RecomputeGrid();
 }
 
-void KIN_ViewPeriods::RebuildScene()
+void KIN_ViewPeriods::RebuildScene(const Progress& progress)
 {
     RemoveItems();
     UpdateSceneRect();
     if (!m_pContent)
         return;
+    // Periods and links, then one more share for filing them in the index.
+    const std::size_t nRecords = m_pContent->periods.size() + m_pContent->links.size();
+    const std::size_t nTotal = nRecords + nRecords / 4;
     m_periods.reserve(m_pContent->periods.size());
     for (const KIN_DataPeriod& period : m_pContent->periods)
     {
         m_periods.push_back(new KIN_GraphicPeriod(m_pScene, this, &period));
         m_periodsById.emplace(period.id, m_periods.back());
+        if (progress && m_periods.size() % 4096 == 0)
+            progress(m_periods.size(), nTotal);
     }
-    CreateLinks();
+    m_linkItems.assign(m_pContent->links.size(), LinkItems());
+    for (size_t n = 0; n < m_pContent->links.size(); ++n)
+    {
+        CreateLink(n);
+        if (progress && n % 4096 == 4095)
+            progress(m_periods.size() + n, nTotal);
+    }
     m_images.reserve(m_pContent->images.size());
     for (const KIN_DataImage& image : m_pContent->images)
     {
         auto* pImage = new KIN_GraphicImage(&image, this);
         m_pScene->addItem(pImage);
         m_images.push_back(pImage);
+    }
+    if (progress)
+    {
+        // Files every item in the scene's index now, while the progress shows, instead of
+        // on the first paint.
+        progress(nRecords, nTotal);
+        m_pScene->items(QPointF());
+        progress(nTotal, nTotal);
     }
 }
 
@@ -177,13 +196,6 @@ void KIN_ViewPeriods::CreateLink(size_t nSlot)
     }
     m_linkItems[nSlot].pMain =
         AddSegment(pFirst, pSecond, link, QLineF(pFirst->scenePos(), pSecond->scenePos()));
-}
-
-void KIN_ViewPeriods::CreateLinks()
-{
-    m_linkItems.assign(m_pContent->links.size(), LinkItems());
-    for (size_t n = 0; n < m_pContent->links.size(); ++n)
-        CreateLink(n);
 }
 
 const std::vector<KIN_GraphicLink*>& KIN_ViewPeriods::GetLinks() const

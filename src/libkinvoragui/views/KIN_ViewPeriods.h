@@ -5,7 +5,9 @@
 
 #include <QGraphicsView>
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -34,7 +36,9 @@ public:
     KIN_ViewPeriods(KIN_MainWindow* pMainWindow, const KIN_DataDiagram* pContent);
     ~KIN_ViewPeriods() override;
 
-    void RebuildScene();
+    // Reports how many of the periods are made, now and then, for a progress indication.
+    using Progress = std::function<void(std::size_t nDone, std::size_t nTotal)>;
+    void RebuildScene(const Progress& progress = {});
     // Brings the items up to date after the document made the changes (or took them back):
     // only the touched periods, their links and list entries, links and images change. False
     // when the changes are too wide for that (limits, a whole diagram, many records); the
@@ -82,7 +86,6 @@ private:
         bool bFresh = false;
     };
 
-    void CreateLinks();
     void CreateLink(size_t nSlot);
     void CreateElbowLink(const KIN_DataLink& link, size_t nSlot);
     KIN_GraphicLink* AddSegment(KIN_GraphicConnection* pFirst, KIN_GraphicConnection* pSecond,

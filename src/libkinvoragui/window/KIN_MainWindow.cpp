@@ -31,6 +31,10 @@
 #include <QDir>
 #include <QListView>
 #include <QMenu>
+#include <QProgressDialog>
+
+#include <algorithm>
+#include <memory>
 
 namespace
 {
@@ -43,6 +47,9 @@ QString Shared(const char* pText)
 {
     return KIT_ToQString(pText);
 }
+
+// Below this, a rebuild takes a fraction of a second.
+constexpr std::size_t g_nRecordsWorthAProgress = 20000;
 } // namespace
 
 KIN_MainWindow::KIN_MainWindow()
@@ -184,6 +191,8 @@ void KIN_MainWindow::PublishReferences()
 void KIN_MainWindow::CreateDocks()
 {
     m_pQPeriodList->setMaximumWidth(200);
+    // One line each: the list need not measure 100,000 entries to lay them out.
+    m_pQPeriodList->setUniformItemSizes(true);
 
     auto* pQListDock = new KIT_QT_DockWidget(Text(KIN_Text::DockPeriodList), this);
     m_pQListDock = pQListDock;
@@ -216,7 +225,19 @@ void KIN_MainWindow::RefreshAll()
 {
     m_pFindPeriod->BeginRefill();
     m_pQPeriodList->clear();
-    m_pView->RebuildScene();
+    // A large diagram takes seconds to draw: a progress dialog shows that the program works.
+    std::unique_ptr<QProgressDialog> pProgress;
+    KIN_ViewPeriods::Progress progress;
+    if (m_pContent->periods.size() + m_pContent->links.size() >= g_nRecordsWorthAProgress)
+    {
+        pProgress = std::make_unique<QProgressDialog>(Text(KIN_Text::ProgressDrawDiagram),
+                                                      QString(), 0, 1000, this);
+        pProgress->setWindowModality(Qt::WindowModal);
+        pProgress->setMinimumDuration(500);
+        progress = [&pProgress](std::size_t nDone, std::size_t nTotal)
+        { pProgress->setValue(static_cast<int>(nDone * 1000 / std::max<std::size_t>(nTotal, 1))); };
+    }
+    m_pView->RebuildScene(progress);
     m_pRuler->RefreshRuler();
     AutoSave();
     m_pQPeriodList->sortItems(Qt::AscendingOrder);

@@ -95,6 +95,16 @@ void KIN_ViewPeriods::UpdateSceneRect()
 
 void KIN_ViewPeriods::RebuildScene(const Progress& progress)
 {
+    // A progress indication lets events in while the items are made: a half-made scene is
+    // not worth painting, and with many links each paint would cost more than the rebuild.
+    const bool bUpdates = updatesEnabled();
+    setUpdatesEnabled(false);
+    MakeItems(progress);
+    setUpdatesEnabled(bUpdates);
+}
+
+void KIN_ViewPeriods::MakeItems(const Progress& progress)
+{
     RemoveItems();
     UpdateSceneRect();
     if (!m_pContent)

@@ -86,6 +86,7 @@ private:
         bool bFresh = false;
     };
 
+    void MakeItems(const Progress& progress);
     void CreateLink(size_t nSlot);
     void CreateElbowLink(const KIN_DataLink& link, size_t nSlot);
     KIN_GraphicLink* AddSegment(KIN_GraphicConnection* pFirst, KIN_GraphicConnection* pSecond,

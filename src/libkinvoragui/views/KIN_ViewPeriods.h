@@ -96,7 +96,8 @@ private:
     // The steps of an incremental update, in the order ApplyChanges takes them.
     bool ApplyLinkChanges(const KIN_DocumentChanges& changes, bool bUndo);
     bool ApplyPeriodChanges(const KIN_DocumentChanges& changes, bool bUndo,
-                            std::vector<KIN_GraphicPeriod*>& touched);
+                            std::vector<KIN_GraphicPeriod*>& touched,
+                            std::vector<KIN_GraphicPeriod*>& created);
     bool ApplyImageChanges(const KIN_DocumentChanges& changes, bool bUndo);
     void RedrawLinksOf(const std::vector<std::int32_t>& ids);
     void DeleteLinkItems(LinkItems& items);
@@ -104,7 +105,7 @@ private:
     void DeletePeriodItem(KIN_GraphicPeriod* pPeriod, std::int32_t nId);
     void RefindPeriods(const std::vector<std::int32_t>& ids);
     // Stacks the periods made by a change where a rebuild would have added them.
-    void PlaceNewPeriods(const std::vector<KIN_GraphicPeriod*>& touched);
+    void PlaceNewPeriods(const std::vector<KIN_GraphicPeriod*>& created);
     // The first item a rebuild adds after the segments of a slot (or from it on).
     QGraphicsItem* FirstItemAfterSlot(size_t nSlot, bool bFromSlot) const;
     // Whether a slot's segments join the periods its record names now.
@@ -124,8 +125,6 @@ private:
     mutable std::vector<KIN_GraphicLink*> m_links;
     mutable bool m_bLinksListed = false;
     std::vector<KIN_GraphicImage*> m_images;
-    // Periods an incremental update made, to be stacked once all are in place.
-    std::vector<KIN_GraphicPeriod*> m_newPeriods;
 };
 
 #endif

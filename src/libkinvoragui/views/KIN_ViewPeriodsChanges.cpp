@@ -120,8 +120,9 @@ bool KIN_ViewPeriods::ApplyChanges(const KIN_DocumentChanges& changes, bool bUnd
     KIN_AppContext& context = KIN_AppContext::Get();
     const bool bGuard = std::exchange(context.bSelectionGuard, true);
     std::vector<KIN_GraphicPeriod*> touched;
+    std::vector<KIN_GraphicPeriod*> created;
     const bool bDone = ApplyLinkChanges(changes, bUndo) &&
-                       ApplyPeriodChanges(changes, bUndo, touched) &&
+                       ApplyPeriodChanges(changes, bUndo, touched, created) &&
                        ApplyImageChanges(changes, bUndo);
     if (bDone)
     {
@@ -138,7 +139,7 @@ bool KIN_ViewPeriods::ApplyChanges(const KIN_DocumentChanges& changes, bool bUnd
             pPeriod->Update(&pPeriod->GetRecord());
             PlaceListEntry(pPeriod->GetListEntry());
         }
-        PlaceNewPeriods(touched);
+        PlaceNewPeriods(created);
         RedrawLinksOf(ids);
     }
     context.bSelectionGuard = bGuard;
@@ -173,9 +174,9 @@ bool KIN_ViewPeriods::ApplyLinkChanges(const KIN_DocumentChanges& changes, bool 
 }
 
 bool KIN_ViewPeriods::ApplyPeriodChanges(const KIN_DocumentChanges& changes, bool bUndo,
-                                         std::vector<KIN_GraphicPeriod*>& touched)
+                                         std::vector<KIN_GraphicPeriod*>& touched,
+                                         std::vector<KIN_GraphicPeriod*>& created)
 {
-    m_newPeriods.clear();
     for (const Replay<KIN_DataPeriod>& replay : InReplayOrder(changes.PeriodChanges(), bUndo))
     {
         if (!Fits(replay, m_periods))
@@ -188,7 +189,7 @@ bool KIN_ViewPeriods::ApplyPeriodChanges(const KIN_DocumentChanges& changes, boo
             auto* pPeriod = new KIN_GraphicPeriod(m_pScene, this, replay.pTo);
             m_periods.insert(At(m_periods, replay.nAt), pPeriod);
             touched.push_back(pPeriod);
-            m_newPeriods.push_back(pPeriod);
+            created.push_back(pPeriod);
         }
         else
         {
@@ -200,7 +201,7 @@ bool KIN_ViewPeriods::ApplyPeriodChanges(const KIN_DocumentChanges& changes, boo
             const auto forget = [pPeriod](std::vector<KIN_GraphicPeriod*>& periods)
             { periods.erase(std::remove(periods.begin(), periods.end(), pPeriod), periods.end()); };
             forget(touched);
-            forget(m_newPeriods);
+            forget(created);
             m_periods.erase(At(m_periods, replay.nAt));
             DeletePeriodItem(pPeriod, replay.pFrom->id);
         }
@@ -253,19 +254,16 @@ bool KIN_ViewPeriods::ApplyImageChanges(const KIN_DocumentChanges& changes, bool
     return true;
 }
 
-void KIN_ViewPeriods::PlaceNewPeriods(const std::vector<KIN_GraphicPeriod*>& touched)
+void KIN_ViewPeriods::PlaceNewPeriods(const std::vector<KIN_GraphicPeriod*>& created)
 {
     std::vector<size_t> places;
-    for (KIN_GraphicPeriod* pPeriod : m_newPeriods)
-        if (std::find(touched.begin(), touched.end(), pPeriod) != touched.end())
-            places.push_back(
-                static_cast<size_t>(&pPeriod->GetRecord() - m_pContent->periods.data()));
+    for (const KIN_GraphicPeriod* pPeriod : created)
+        places.push_back(static_cast<size_t>(&pPeriod->GetRecord() - m_pContent->periods.data()));
     // From the end, so that the period after a new one is in its place already.
     std::sort(places.rbegin(), places.rend());
     for (const size_t nAt : places)
         PlaceBefore(m_periods[nAt],
                     nAt + 1 < m_periods.size() ? m_periods[nAt + 1] : FirstItemAfterSlot(0, true));
-    m_newPeriods.clear();
 }
 
 QGraphicsItem* KIN_ViewPeriods::FirstItemAfterSlot(size_t nSlot, bool bFromSlot) const

@@ -2,6 +2,7 @@
 // plain rectangle items with five ellipse children, and the heap each takes per period.
 #include "KIN_AutosaveWriter.h"
 #include "KIN_DiagramFileFormat.h"
+#include "KIN_GedcomTreeGenerator.h"
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
@@ -14,9 +15,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGraphicsEllipseItem>
+#include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -31,7 +35,9 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -307,47 +313,125 @@ void BM_OneRecordChange(benchmark::State& state)
     state.counters["median_ms_per_change"] = milliseconds[milliseconds.size() / 2];
 }
 
-// A zoom in and a zoom out, each with the repaint of the view it causes.
-void BM_ZoomStep(benchmark::State& state)
+// A window showing the middle of a diagram of random periods and links, or of a family tree
+// imported from a generated GEDCOM file.
+struct PaintSetup
 {
-    const int nPeriods = static_cast<int>(state.range(0));
+    PaintSetup(int nPeriods, bool bFamilyTree)
+    {
+        window.resize(1200, 900);
+        window.show();
+        if (bFamilyTree)
+        {
+            std::ofstream("tree.ged", std::ios::binary)
+                << KIN_GedcomTreeGenerator::Generate(static_cast<std::size_t>(nPeriods));
+            if (!window.ImportGedcom("tree.ged"))
+                std::abort();
+        }
+        else
+        {
+            FillDocument(*window.GetDocument(), nPeriods);
+            window.RefreshAll();
+        }
+        const auto& periods = window.GetView()->GetPeriods();
+        window.GetView()->centerOn(periods[periods.size() / 2]);
+        pViewport = window.GetView()->viewport();
+        pViewport->grab();
+        QRectF r = window.GetView()->mapToScene(pViewport->rect()).boundingRect();
+        std::map<int, int> counts;
+        double len = 0;
+        double maxlen = 0;
+        for (QGraphicsItem* it :
+             window.GetView()->scene()->items(r, Qt::IntersectsItemBoundingRect))
+        {
+            counts[it->type()]++;
+            if (auto* l = dynamic_cast<QGraphicsLineItem*>(it))
+            {
+                len += l->line().length();
+                maxlen = std::max(maxlen, l->line().length());
+            }
+        }
+        for (auto [k, c] : counts)
+            fprintf(stderr, "type %d: %d\n", k, c);
+        fprintf(stderr, "rect %g %g %g %g scene %g %g %g %g len %g max %g\n", r.x(), r.y(),
+                r.width(), r.height(), window.GetView()->scene()->sceneRect().x(),
+                window.GetView()->scene()->sceneRect().y(),
+                window.GetView()->scene()->sceneRect().width(),
+                window.GetView()->scene()->sceneRect().height(), len, maxlen);
+    }
     Workspace workspace;
     KIN_MainWindow window;
-    window.resize(1200, 900);
-    window.show();
-    FillDocument(*window.GetDocument(), nPeriods);
-    window.RefreshAll();
-    window.GetView()->GetPeriods()[static_cast<std::size_t>(nPeriods / 2)]->SelectPeriod();
-    QWidget* pViewport = window.GetView()->viewport();
-    pViewport->grab();
-    for (auto _ : state)
-    {
-        // grab() paints the viewport as a repaint does, and waits for it.
-        window.SlotMenu_ZoomIn_triggered(false);
-        pViewport->grab();
-        window.SlotMenu_ZoomOut_triggered(false);
-        pViewport->grab();
-    }
-    state.counters["periods"] = nPeriods;
-}
+    QWidget* pViewport = nullptr;
+};
 
 // One paint of the whole viewport, scrolled to the middle of the diagram.
 void BM_ViewportPaint(benchmark::State& state)
 {
-    const int nPeriods = static_cast<int>(state.range(0));
-    Workspace workspace;
-    KIN_MainWindow window;
-    window.resize(1200, 900);
-    window.show();
-    FillDocument(*window.GetDocument(), nPeriods);
-    window.RefreshAll();
-    window.GetView()->centerOn(
-        window.GetView()->GetPeriods()[static_cast<std::size_t>(nPeriods / 2)]);
-    QWidget* pViewport = window.GetView()->viewport();
-    pViewport->grab();
+    PaintSetup setup(static_cast<int>(state.range(0)), state.range(1) != 0);
     for (auto _ : state)
-        pViewport->grab();
-    state.counters["periods"] = nPeriods;
+        setup.pViewport->grab();
+    state.counters["periods"] = static_cast<double>(setup.window.GetView()->GetPeriods().size());
+}
+
+// One zoom step with the repaint of the view it causes, in and out by turns, with a period
+// of the middle selected (a zoom scrolls back to it).
+void BM_ZoomStep(benchmark::State& state)
+{
+    PaintSetup setup(static_cast<int>(state.range(0)), state.range(1) != 0);
+    const auto& periods = setup.window.GetView()->GetPeriods();
+    periods[periods.size() / 2]->SelectPeriod();
+    setup.pViewport->grab();
+    bool bIn = true;
+    for (auto _ : state)
+    {
+        if (bIn)
+            setup.window.SlotMenu_ZoomIn_triggered(false);
+        else
+            setup.window.SlotMenu_ZoomOut_triggered(false);
+        bIn = !bIn;
+        // grab() paints the viewport as a repaint does, and waits for it.
+        setup.pViewport->grab();
+    }
+    state.counters["periods"] = static_cast<double>(periods.size());
+}
+
+// The floor under that paint: the same visible rectangles and lines drawn by a bare QPainter,
+// with no item to find, sort or set up.
+void BM_ViewportPaintBare(benchmark::State& state)
+{
+    PaintSetup setup(static_cast<int>(state.range(0)), state.range(1) != 0);
+    QGraphicsView* pView = setup.window.GetView();
+    const QRectF visible = pView->mapToScene(setup.pViewport->rect()).boundingRect();
+    std::vector<std::pair<QPen, QLineF>> lines;
+    std::vector<std::tuple<QPen, QBrush, QRectF>> rects;
+    for (QGraphicsItem* pQItem :
+         pView->scene()->items(visible, Qt::IntersectsItemShape, Qt::AscendingOrder))
+        if (auto* pQLine = dynamic_cast<QGraphicsLineItem*>(pQItem))
+            lines.emplace_back(pQLine->pen(), QLineF(pQLine->mapToScene(pQLine->line().p1()),
+                                                     pQLine->mapToScene(pQLine->line().p2())));
+        else if (auto* pQRect = dynamic_cast<QAbstractGraphicsShapeItem*>(pQItem))
+            rects.emplace_back(pQRect->pen(), pQRect->brush(),
+                               pQRect->mapRectToScene(pQRect->boundingRect()));
+    QImage image(setup.pViewport->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state)
+    {
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), Qt::white);
+        painter.setTransform(pView->viewportTransform());
+        for (const auto& [pen, brush, rect] : rects)
+        {
+            painter.setPen(pen);
+            painter.setBrush(brush);
+            painter.drawRect(rect);
+        }
+        for (const auto& [pen, line] : lines)
+        {
+            painter.setPen(pen);
+            painter.drawLine(line);
+        }
+    }
+    state.counters["lines"] = static_cast<double>(lines.size());
+    state.counters["shapes"] = static_cast<double>(rects.size());
 }
 
 // The window's start over an autosave of that many periods: load, rebuild, show and the
@@ -496,8 +580,6 @@ int main(int argc, char** argv)
         {"BM_UndoRedoInWindow", BM_UndoRedoInWindow},
         {"BM_UndoRedoInDocument", BM_UndoRedoInDocument},
         {"BM_StartUp", BM_StartUp},
-        {"BM_ZoomStep", BM_ZoomStep},
-        {"BM_ViewportPaint", BM_ViewportPaint},
         {"BM_HistoryOf1000Steps", BM_HistoryOf1000Steps},
         {"BM_AutosaveOnInterfaceThread", BM_AutosaveOnInterfaceThread},
         {"BM_AutosaveSynchronous", BM_AutosaveSynchronous},
@@ -512,6 +594,19 @@ int main(int argc, char** argv)
             if (pFunction == BM_LinkDragStartAndEnd)
                 pBenchmark->Iterations(20);
         }
+    // A paint of the random diagram, then of a family tree, each after its bare floor, and a
+    // zoom step on each.
+    const std::pair<const char*, void (*)(benchmark::State&)> paints[] = {
+        {"BM_ViewportPaintBare", BM_ViewportPaintBare},
+        {"BM_ViewportPaint", BM_ViewportPaint},
+        {"BM_ZoomStep", BM_ZoomStep}};
+    for (const int nPeriods : {1000, 10000, 100000})
+        for (const int nFamilyTree : {0, 1})
+            for (const auto& [pName, pFunction] : paints)
+                benchmark::RegisterBenchmark(pName, pFunction)
+                    ->Args({nPeriods, nFamilyTree})
+                    ->ArgNames({"periods", "tree"})
+                    ->Unit(benchmark::kMillisecond);
     // Each kind (period changed, moved, link added, picture moved, resized) against the rebuild
     // it replaces: 20 rounds of a change and its undo, fewer for a rebuild of 100,000.
     for (const int nPeriods : {1000, 10000, 100000})

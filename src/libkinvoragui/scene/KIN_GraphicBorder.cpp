@@ -5,14 +5,71 @@
 
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
 
 #include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <optional>
 
 namespace
 {
 constexpr int g_nLabelMargin = 200; // room left of the diagram for the date labels
 constexpr int g_nLineSpacing = 50;
 constexpr int g_nCompressedStart = 8; // scale index of year -1000
+constexpr int g_nLabelReach = 100;    // how far a label's glyphs reach above or below its line
+// Beyond this many repetitions of its pattern, the raster engine draws a dashed line solid.
+constexpr qreal g_dashRepetitionLimit = 10000;
+
+// The scale the raster engine derives a pen's width from.
+qreal PenScale(const QTransform& transform)
+{
+    if (transform.type() <= QTransform::TxTranslate)
+        return 1;
+    return std::sqrt(
+        std::max(transform.m11() * transform.m11() + transform.m21() * transform.m21(),
+                 transform.m12() * transform.m12() + transform.m22() * transform.m22()));
+}
+
+qreal PatternLength(const QPen& pen)
+{
+    const QList<qreal> pattern = pen.dashPattern();
+    return std::accumulate(pattern.begin(), pattern.end(), qreal(0));
+}
+
+// The part of an axis-parallel grid line that can reach the exposed area, drawn as the whole
+// line would be. A dashed line is cut only at whole repetitions of its pattern, so every dash
+// stays where it was; one the engine would draw solid, or through its thin-line path (whose
+// dashes start where its clip starts), keeps its ends.
+std::optional<QLineF> VisiblePart(const QLine& line, const QPen& pen, qreal scale,
+                                  const QRectF& exposed)
+{
+    const qreal deviceWidth = pen.widthF() * scale;
+    const qreal margin = (deviceWidth + 4) / scale;
+    const QRectF area = exposed.adjusted(-margin, -margin, margin, margin);
+    if (std::max(line.x1(), line.x2()) < area.left() ||
+        std::min(line.x1(), line.x2()) > area.right() ||
+        std::max(line.y1(), line.y2()) < area.top() ||
+        std::min(line.y1(), line.y2()) > area.bottom())
+        return std::nullopt;
+    QLineF part(line);
+    const qreal pattern = PatternLength(pen);
+    if (pen.style() == Qt::SolidLine || deviceWidth <= 1 || pattern <= 0)
+        return part;
+    const bool bHorizontal = line.y1() == line.y2();
+    const qreal start = bHorizontal ? line.x1() : line.y1();
+    const qreal end = bHorizontal ? line.x2() : line.y2();
+    if (start > end || (end - start) * scale / (pattern * deviceWidth) > g_dashRepetitionLimit)
+        return part;
+    const qreal period = pattern * pen.widthF();
+    const qreal low = bHorizontal ? area.left() : area.top();
+    const qreal high = std::min(end, bHorizontal ? area.right() : area.bottom());
+    const qreal from = low > start ? start + std::floor((low - start) / period) * period : start;
+    if (from >= high)
+        return std::nullopt;
+    return bHorizontal ? QLineF(from, line.y1(), high, line.y2())
+                       : QLineF(line.x1(), from, line.x2(), high);
+}
 
 const QFont& LabelFont()
 {
@@ -34,10 +91,28 @@ KIN_GraphicBorder::KIN_GraphicBorder(QGraphicsScene* pQScene)
     setPen(QPen(QBrush(Qt::blue), 0, Qt::SolidLine));
     setBrush(Qt::NoBrush);
     setZValue(-200000);
+    // The paint needs the exposed area to leave out the grid lines that cannot show.
+    setFlag(ItemUsesExtendedStyleOption);
     RecomputeGrid();
 }
 
 KIN_GraphicBorder::~KIN_GraphicBorder() = default;
+
+void KIN_GraphicBorder::DrawVisibleLines(QPainter& painter, const QPen& pen,
+                                         const std::vector<QLine>& lines, const QRectF& exposed)
+{
+    // A diagram of many columns has hundreds of thousands of grid lines, and the engine walks
+    // a dashed line dash by dash however little of it shows.
+    const qreal scale = PenScale(painter.deviceTransform());
+    m_visibleLines.clear();
+    for (const QLine& line : lines)
+        if (const std::optional<QLineF> part = VisiblePart(line, pen, scale, exposed))
+            m_visibleLines.push_back(*part);
+    if (m_visibleLines.empty())
+        return;
+    painter.setPen(pen);
+    painter.drawLines(m_visibleLines.data(), static_cast<int>(m_visibleLines.size()));
+}
 
 const QPen& KIN_GraphicBorder::MajorPen()
 {
@@ -132,18 +207,12 @@ void KIN_GraphicBorder::paint(QPainter* pQPainter, const QStyleOptionGraphicsIte
                               QWidget* pQWidget)
 {
     QGraphicsRectItem::paint(pQPainter, pQOption, pQWidget);
-    if (!m_minorLines.empty())
-    {
-        pQPainter->setPen(MinorPen());
-        pQPainter->drawLines(m_minorLines.data(), static_cast<int>(m_minorLines.size()));
-    }
-    if (!m_majorLines.empty())
-    {
-        pQPainter->setPen(MajorPen());
-        pQPainter->drawLines(m_majorLines.data(), static_cast<int>(m_majorLines.size()));
-    }
+    const QRectF& exposed = pQOption->exposedRect;
+    DrawVisibleLines(*pQPainter, MinorPen(), m_minorLines, exposed);
+    DrawVisibleLines(*pQPainter, MajorPen(), m_majorLines, exposed);
     pQPainter->setFont(LabelFont());
     pQPainter->setPen(Qt::black);
     for (const Label& label : m_labels)
-        pQPainter->drawText(QPoint(-g_nLabelMargin, label.y + 25), label.text);
+        if (label.y + g_nLabelReach >= exposed.top() && label.y - g_nLabelReach <= exposed.bottom())
+            pQPainter->drawText(QPoint(-g_nLabelMargin, label.y + 25), label.text);
 }

@@ -113,7 +113,7 @@ void KIN_ViewYears::RefreshRuler()
         ticks.clear();
     m_labels.clear();
     RecomputeTicks();
-    repaint();
+    update();
 }
 
 void KIN_ViewYears::AddTick(int nStyle, int y, const QString& text)

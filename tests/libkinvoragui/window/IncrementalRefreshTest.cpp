@@ -21,6 +21,7 @@
 #include <QTextStream>
 
 #include <random>
+#include <set>
 #include <typeinfo>
 
 namespace
@@ -335,4 +336,32 @@ TEST_F(IncrementalRefresh, EveryEditShowsWhatARebuildShows)
     EXPECT_GT(nCompared, 100);
     EXPECT_GT(window.GetHistory()->count(), 100);
     EXPECT_FALSE(Content().periods.empty());
+}
+
+// The view does not save the painter around each item, so every item must set all it draws
+// with: the picture is the one a saved painter gives, after edits, selections and zooms.
+TEST_F(IncrementalRefresh, ItemsPaintAloneWithoutASavedPainter)
+{
+    QGraphicsView* pView = window.GetView();
+    ASSERT_TRUE(pView->optimizationFlags() & QGraphicsView::DontSavePainterState);
+    for (int nRound = 0; nRound < 12; ++nRound)
+    {
+        RandomEdit();
+        SelectRandomPeriod();
+        if (nRound % 3 == 1)
+            window.SlotMenu_ZoomIn_triggered(false);
+        if (nRound % 3 == 2)
+            window.SlotMenu_ZoomOut_triggered(false);
+        const QImage unsaved = pView->viewport()->grab().toImage();
+        pView->setOptimizationFlag(QGraphicsView::DontSavePainterState, false);
+        const QImage saved = pView->viewport()->grab().toImage();
+        pView->setOptimizationFlag(QGraphicsView::DontSavePainterState, true);
+        ASSERT_TRUE(unsaved == saved) << "round " << nRound;
+        // The selected period is in sight, with its title, points and links.
+        std::set<QRgb> colours;
+        for (int y = 0; y < saved.height(); y += 3)
+            for (int x = 0; x < saved.width(); x += 3)
+                colours.insert(saved.pixel(x, y));
+        ASSERT_GE(colours.size(), 6u) << "round " << nRound;
+    }
 }

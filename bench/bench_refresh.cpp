@@ -20,6 +20,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -395,6 +396,23 @@ void BM_ZoomStep(benchmark::State& state)
     state.counters["periods"] = static_cast<double>(periods.size());
 }
 
+// The mouse moving over the middle of the view, with no button down: the view looks for the
+// item under it to show that item's cursor.
+void BM_HoverMove(benchmark::State& state)
+{
+    PaintSetup setup(static_cast<int>(state.range(0)), state.range(1) != 0);
+    const QPointF centre = QRectF(setup.pViewport->rect()).center();
+    int nMove = 0;
+    for (auto _ : state)
+    {
+        const QPointF at = centre + QPointF(nMove++ % 2, 0);
+        QMouseEvent move(QEvent::MouseMove, at, setup.pViewport->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(setup.pViewport, &move);
+    }
+    state.counters["periods"] = static_cast<double>(setup.window.GetView()->GetPeriods().size());
+}
+
 // The floor under that paint: the same visible rectangles and lines drawn by a bare QPainter,
 // with no item to find, sort or set up.
 void BM_ViewportPaintBare(benchmark::State& state)
@@ -599,7 +617,8 @@ int main(int argc, char** argv)
     const std::pair<const char*, void (*)(benchmark::State&)> paints[] = {
         {"BM_ViewportPaintBare", BM_ViewportPaintBare},
         {"BM_ViewportPaint", BM_ViewportPaint},
-        {"BM_ZoomStep", BM_ZoomStep}};
+        {"BM_ZoomStep", BM_ZoomStep},
+        {"BM_HoverMove", BM_HoverMove}};
     for (const int nPeriods : {1000, 10000, 100000})
         for (const int nFamilyTree : {0, 1})
             for (const auto& [pName, pFunction] : paints)

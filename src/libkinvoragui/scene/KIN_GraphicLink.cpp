@@ -43,6 +43,34 @@ const QPen& FreeRubberBandPen()
     static const QPen pen(QColor(0, 0, 0, 150), 4, Qt::DotLine);
     return pen;
 }
+// Whether the segment passes within the reach of the rectangle: the square around it, a
+// little more than the round neighbourhood, so that a no is always right.
+bool SegmentNear(const QLineF& segment, const QRectF& area, qreal reach)
+{
+    const QRectF near = area.normalized().adjusted(-reach, -reach, reach, reach);
+    const std::array<qreal, 4> directions{-segment.dx(), segment.dx(), -segment.dy(), segment.dy()};
+    const std::array<qreal, 4> room{segment.x1() - near.left(), near.right() - segment.x1(),
+                                    segment.y1() - near.top(), near.bottom() - segment.y1()};
+    qreal enter = 0;
+    qreal leave = 1;
+    for (std::size_t n = 0; n < directions.size(); ++n)
+    {
+        if (directions[n] == 0)
+        {
+            if (room[n] < 0)
+                return false;
+            continue;
+        }
+        const qreal at = room[n] / directions[n];
+        if (directions[n] < 0)
+            enter = std::max(enter, at);
+        else
+            leave = std::min(leave, at);
+        if (enter > leave)
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 KIN_GraphicLink::KIN_GraphicLink(KIN_GraphicConnection* pFirst, KIN_GraphicConnection* pSecond,
@@ -119,6 +147,40 @@ void KIN_GraphicLink::SetLinkStyle(int nStyle)
         pQRemoveLink->setEnabled(false);
     if (nStyle == Normal)
         KIN_SceneSelection::Get().pCurrentLink = nullptr;
+}
+
+QRectF KIN_GraphicLink::boundingRect() const
+{
+    if (m_bounds.isNull() || m_boundedLine != line() || m_boundedPen != pen())
+    {
+        m_boundedLine = line();
+        m_boundedPen = pen();
+        m_bounds = QGraphicsLineItem::boundingRect();
+    }
+    return m_bounds;
+}
+
+qreal KIN_GraphicLink::StrokeReach() const
+{
+    // Square caps reach half a pen diagonal from the line; one unit more covers rounding.
+    return pen().widthF() + 1;
+}
+
+bool KIN_GraphicLink::contains(const QPointF& point) const
+{
+    // Building the stroke to test it is what makes hit-testing slow: the mouse lies within the
+    // bounds of thousands of long links at once on a large diagram.
+    if (!SegmentNear(line(), QRectF(point, QSizeF()), StrokeReach()))
+        return false;
+    return QGraphicsLineItem::contains(point);
+}
+
+bool KIN_GraphicLink::collidesWithPath(const QPainterPath& path, Qt::ItemSelectionMode mode) const
+{
+    const bool bShapeMode = mode == Qt::IntersectsItemShape || mode == Qt::ContainsItemShape;
+    if (bShapeMode && !SegmentNear(line(), path.controlPointRect(), StrokeReach()))
+        return false;
+    return QGraphicsLineItem::collidesWithPath(path, mode);
 }
 
 bool KIN_GraphicLink::IsCurrentLink() const

@@ -46,6 +46,10 @@ public:
     // True when this segment, or another segment of the same link, is the current link.
     bool IsCurrentLink() const;
 
+    QRectF boundingRect() const override;
+    bool contains(const QPointF& point) const override;
+    bool collidesWithPath(const QPainterPath& path, Qt::ItemSelectionMode mode) const override;
+
 protected:
     void contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent) override;
     void mousePressEvent(QGraphicsSceneMouseEvent* pQEvent) override;
@@ -55,6 +59,7 @@ protected:
 private:
     void ApplyStyle(int nStyle);
     QPen PenOfWidth(int nWidth) const;
+    qreal StrokeReach() const;
 
     int m_nStyle = Normal;
     KIN_GraphicConnection* m_pFirst;
@@ -63,6 +68,11 @@ private:
     // The colour's entry in the colour table, or -1 for a segment without ends.
     int m_nColorIndex;
     std::array<KIN_GraphicLink*, 2> m_partners{};
+    // The base class strokes the line anew on every call, and a paint asks every segment whose
+    // bounds meet the view, tens of thousands on a large diagram: kept until line or pen change.
+    mutable QLineF m_boundedLine;
+    mutable QPen m_boundedPen;
+    mutable QRectF m_bounds;
 };
 
 #endif

@@ -14,9 +14,13 @@
 #include "KIN_ViewPeriods.h"
 #include "KIT_QT_ListWidget0.h"
 
+#include <QPainterPath>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <random>
 
 // Readable links in failure messages (found by argument lookup).
 [[maybe_unused]] static void PrintTo(const KIN_DataLink& link, std::ostream* pStream)
@@ -297,6 +301,8 @@ TEST_F(Links, OneClickSelectsAllThreeSegmentsOfAnElbow)
             EXPECT_EQ(pSegment->GetStyle(), KIN_GraphicLink::Selected);
             EXPECT_EQ(pSegment->pen().width(), 6);
             EXPECT_EQ(pSegment->zValue(), 200001);
+            // The kept bounds follow the wider pen.
+            EXPECT_EQ(pSegment->boundingRect(), pSegment->QGraphicsLineItem::boundingRect());
         }
         EXPECT_TRUE(window.GetActionRemoveLink()->isEnabled());
         EXPECT_EQ(KIN_SceneSelection::Get().pCurrentPeriod, nullptr);
@@ -304,7 +310,10 @@ TEST_F(Links, OneClickSelectsAllThreeSegmentsOfAnElbow)
         Click(QPointF(350, 9620)); // empty space
         EXPECT_EQ(KIN_SceneSelection::Get().pCurrentLink, nullptr);
         for (const KIN_GraphicLink* pSegment : segments)
+        {
             EXPECT_EQ(pSegment->pen().width(), 3);
+            EXPECT_EQ(pSegment->boundingRect(), pSegment->QGraphicsLineItem::boundingRect());
+        }
         EXPECT_EQ(segments[1]->zValue(), 9538);
         EXPECT_FALSE(window.GetActionRemoveLink()->isEnabled());
     }
@@ -432,4 +441,52 @@ TEST_F(Links, RightClickOnAnotherSegmentOfTheCurrentLinkOffersRemoval)
     KIN_RightClick(View()->viewport(), ViewportPoint(QPointF(350, 9547)));
     ASSERT_TRUE(menu.Seen());
     EXPECT_EQ(menu.Texts(), QStringList{S("Remove link")});
+}
+
+// Hit-testing leaves out the stroke far from a segment: everywhere, near the stroke's edge
+// and past its caps included, the answers must be the stroke's own.
+TEST(LinkHitTest, AnswersAsTheStrokeDoes)
+{
+    std::mt19937 random(3);
+    const auto uniform = [&random](double from, double to)
+    { return std::uniform_real_distribution<double>(from, to)(random); };
+    const Qt::PenCapStyle caps[] = {Qt::SquareCap, Qt::FlatCap, Qt::RoundCap};
+    const Qt::ItemSelectionMode modes[] = {Qt::IntersectsItemShape, Qt::ContainsItemShape,
+                                           Qt::IntersectsItemBoundingRect,
+                                           Qt::ContainsItemBoundingRect};
+    KIN_GraphicLink segment(nullptr, nullptr, KIN_DataLink());
+    int nInside = 0;
+    int nOutside = 0;
+    for (int nLine = 0; nLine < 150; ++nLine)
+    {
+        QLineF line(uniform(0, 400), uniform(0, 400), uniform(0, 400), uniform(0, 400));
+        if (nLine % 5 == 1)
+            line.setP2(QPointF(line.x2(), line.y1())); // horizontal
+        if (nLine % 5 == 2)
+            line.setP2(QPointF(line.x1(), line.y2())); // vertical
+        if (nLine % 25 == 3)
+            line.setP2(line.p1()); // a point
+        const qreal width = std::array<qreal, 5>{0, 1, 3, 5, 6}[nLine % 5];
+        segment.setLine(line);
+        segment.setPen(QPen(QBrush(Qt::black), width, Qt::SolidLine, caps[nLine % 3]));
+        for (int nPoint = 0; nPoint < 60; ++nPoint)
+        {
+            const QPointF along = line.pointAt(uniform(-0.2, 1.2));
+            const QPointF across = QLineF(line).normalVector().unitVector().p2() - line.p1();
+            const QPointF point = along + uniform(-width - 3, width + 3) * across +
+                                  QPointF(uniform(-1, 1), uniform(-1, 1));
+            const bool bInside = segment.QGraphicsLineItem::contains(point);
+            ASSERT_EQ(segment.contains(point), bInside) << nLine << ' ' << nPoint;
+            (bInside ? nInside : nOutside)++;
+            QPainterPath pixel;
+            const qreal side = std::array<qreal, 3>{1, 0.25, 4}[nPoint % 3];
+            pixel.addRect(QRectF(point, QSizeF(side, side)));
+            for (const Qt::ItemSelectionMode mode : modes)
+                ASSERT_EQ(segment.collidesWithPath(pixel, mode),
+                          segment.QGraphicsLineItem::collidesWithPath(pixel, mode))
+                    << nLine << ' ' << nPoint << ' ' << mode;
+        }
+    }
+    EXPECT_GT(nInside, 1000);
+    EXPECT_GT(nOutside, 1000);
 }

@@ -21,6 +21,7 @@
 #include <QGraphicsView>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -396,6 +397,23 @@ void BM_ZoomStep(benchmark::State& state)
     state.counters["periods"] = static_cast<double>(periods.size());
 }
 
+// A scroll of 40 pixels down or up by turns, with the repaint of the strip it uncovers.
+void BM_ScrollStep(benchmark::State& state)
+{
+    PaintSetup setup(static_cast<int>(state.range(0)), state.range(1) != 0);
+    QScrollBar* pScrollBar = setup.window.GetView()->verticalScrollBar();
+    QCoreApplication::processEvents();
+    int nStep = 40;
+    for (auto _ : state)
+    {
+        pScrollBar->setValue(pScrollBar->value() + nStep);
+        nStep = -nStep;
+        // The repaint is posted to the window, which paints its dirty parts when it comes.
+        QCoreApplication::processEvents();
+    }
+    state.counters["periods"] = static_cast<double>(setup.window.GetView()->GetPeriods().size());
+}
+
 // The mouse moving over the middle of the view, with no button down: the view looks for the
 // item under it to show that item's cursor.
 void BM_HoverMove(benchmark::State& state)
@@ -618,6 +636,7 @@ int main(int argc, char** argv)
         {"BM_ViewportPaintBare", BM_ViewportPaintBare},
         {"BM_ViewportPaint", BM_ViewportPaint},
         {"BM_ZoomStep", BM_ZoomStep},
+        {"BM_ScrollStep", BM_ScrollStep},
         {"BM_HoverMove", BM_HoverMove}};
     for (const int nPeriods : {1000, 10000, 100000})
         for (const int nFamilyTree : {0, 1})

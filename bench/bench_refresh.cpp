@@ -21,8 +21,8 @@
 #include <QGraphicsView>
 #include <QImage>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -339,27 +339,6 @@ struct PaintSetup
         window.GetView()->centerOn(periods[periods.size() / 2]);
         pViewport = window.GetView()->viewport();
         pViewport->grab();
-        QRectF r = window.GetView()->mapToScene(pViewport->rect()).boundingRect();
-        std::map<int, int> counts;
-        double len = 0;
-        double maxlen = 0;
-        for (QGraphicsItem* it :
-             window.GetView()->scene()->items(r, Qt::IntersectsItemBoundingRect))
-        {
-            counts[it->type()]++;
-            if (auto* l = dynamic_cast<QGraphicsLineItem*>(it))
-            {
-                len += l->line().length();
-                maxlen = std::max(maxlen, l->line().length());
-            }
-        }
-        for (auto [k, c] : counts)
-            fprintf(stderr, "type %d: %d\n", k, c);
-        fprintf(stderr, "rect %g %g %g %g scene %g %g %g %g len %g max %g\n", r.x(), r.y(),
-                r.width(), r.height(), window.GetView()->scene()->sceneRect().x(),
-                window.GetView()->scene()->sceneRect().y(),
-                window.GetView()->scene()->sceneRect().width(),
-                window.GetView()->scene()->sceneRect().height(), len, maxlen);
     }
     Workspace workspace;
     KIN_MainWindow window;
@@ -630,8 +609,8 @@ int main(int argc, char** argv)
             if (pFunction == BM_LinkDragStartAndEnd)
                 pBenchmark->Iterations(20);
         }
-    // A paint of the random diagram, then of a family tree, each after its bare floor, and a
-    // zoom step on each.
+    // On the random diagram, then on a family tree: a paint after its bare floor, then a zoom
+    // step, a scroll step and a mouse move.
     const std::pair<const char*, void (*)(benchmark::State&)> paints[] = {
         {"BM_ViewportPaintBare", BM_ViewportPaintBare},
         {"BM_ViewportPaint", BM_ViewportPaint},

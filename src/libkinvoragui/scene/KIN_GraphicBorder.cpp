@@ -71,6 +71,22 @@ std::optional<QLineF> VisiblePart(const QLine& line, const QPen& pen, qreal scal
                        : QLineF(line.x1(), from, line.x2(), high);
 }
 
+void DrawVisibleLines(QPainter& painter, const QPen& pen, const std::vector<QLine>& lines,
+                      const QRectF& exposed)
+{
+    // A diagram of many columns has hundreds of thousands of grid lines, and the engine walks
+    // a dashed line dash by dash however little of it shows.
+    const qreal scale = PenScale(painter.deviceTransform());
+    std::vector<QLineF> visible;
+    for (const QLine& line : lines)
+        if (const std::optional<QLineF> part = VisiblePart(line, pen, scale, exposed))
+            visible.push_back(*part);
+    if (visible.empty())
+        return;
+    painter.setPen(pen);
+    painter.drawLines(visible.data(), static_cast<int>(visible.size()));
+}
+
 const QFont& LabelFont()
 {
     static const QFont font = []
@@ -97,22 +113,6 @@ KIN_GraphicBorder::KIN_GraphicBorder(QGraphicsScene* pQScene)
 }
 
 KIN_GraphicBorder::~KIN_GraphicBorder() = default;
-
-void KIN_GraphicBorder::DrawVisibleLines(QPainter& painter, const QPen& pen,
-                                         const std::vector<QLine>& lines, const QRectF& exposed)
-{
-    // A diagram of many columns has hundreds of thousands of grid lines, and the engine walks
-    // a dashed line dash by dash however little of it shows.
-    const qreal scale = PenScale(painter.deviceTransform());
-    m_visibleLines.clear();
-    for (const QLine& line : lines)
-        if (const std::optional<QLineF> part = VisiblePart(line, pen, scale, exposed))
-            m_visibleLines.push_back(*part);
-    if (m_visibleLines.empty())
-        return;
-    painter.setPen(pen);
-    painter.drawLines(m_visibleLines.data(), static_cast<int>(m_visibleLines.size()));
-}
 
 const QPen& KIN_GraphicBorder::MajorPen()
 {

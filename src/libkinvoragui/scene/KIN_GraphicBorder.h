@@ -42,13 +42,10 @@ private:
     void AddVerticalLines(int nLeft, int nTop, int nRight, int nBottom);
     void AddHorizontalLinesAndLabels(int nLeft, int nTop, int nRight, int nBottom);
     void AddLabel(int nY, int nScaleIndex);
-    void DrawVisibleLines(QPainter& painter, const QPen& pen, const std::vector<QLine>& lines,
-                          const QRectF& exposed);
 
     std::vector<QLine> m_majorLines;
     std::vector<QLine> m_minorLines;
     std::vector<Label> m_labels;
-    std::vector<QLineF> m_visibleLines; // reused by every paint
 };
 
 #endif

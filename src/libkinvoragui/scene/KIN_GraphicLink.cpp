@@ -43,6 +43,7 @@ const QPen& FreeRubberBandPen()
     static const QPen pen(QColor(0, 0, 0, 150), 4, Qt::DotLine);
     return pen;
 }
+
 // Whether the segment passes within the reach of the rectangle: the square around it, a
 // little more than the round neighbourhood, so that a no is always right.
 bool SegmentNear(const QLineF& segment, const QRectF& area, qreal reach)

@@ -18,7 +18,7 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libexpat1-dev libgtest-dev
           libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
-          desktop-file-utils appstream dpkg-dev x11-utils)
+          desktop-file-utils appstream dpkg-dev x11-utils locales)
 
 install_missing() {
     local missing=()
@@ -34,6 +34,15 @@ install_missing() {
     [ -n "${CI:-}" ] && interactive=(env DEBIAN_FRONTEND=noninteractive)
     "${sudo[@]}" "${interactive[@]}" apt-get update -q
     "${sudo[@]}" "${interactive[@]}" apt-get install -y -q "${missing[@]}"
+}
+
+# The tests read and write numbers under a locale with a decimal comma, as French users run.
+generate_locale() {
+    locale -a 2>/dev/null | grep -qix 'fr_FR.utf8' && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Generating the fr_FR.UTF-8 locale"
+    "${sudo[@]}" localedef -i fr_FR -c -f UTF-8 fr_FR.UTF-8
 }
 
 configure() {
@@ -112,6 +121,7 @@ run)
     ;;
 test)
     install_missing
+    generate_locale
     configure
     build_all
     (cd "$build" && ctest --output-on-failure -j"$jobs")
@@ -120,10 +130,12 @@ test)
     ;;
 asan)
     install_missing
+    generate_locale
     test_sanitized
     ;;
 tsan)
     install_missing
+    generate_locale
     test_threads
     ;;
 bench)

@@ -477,6 +477,41 @@ void BM_StartUp(benchmark::State& state)
     state.counters["peak_RSS_added_MiB"] = added / 1024.0;
 }
 
+// Closing a window that shows the diagram (the wait for the last autosave, then the
+// destruction of every item and view), against its start measured in the same rounds.
+void BM_CloseAgainstStart(benchmark::State& state)
+{
+    const int nPeriods = static_cast<int>(state.range(0));
+    Workspace workspace;
+    {
+        const sp<KIN_IDataFile> document = CreateDataFile();
+        FillDocument(*document, nPeriods);
+        document->Save(KIN_MainWindow::AutosaveFile());
+    }
+    double startSeconds = 0.0;
+    double closeSeconds = 0.0;
+    for (auto _ : state)
+    {
+        auto start = std::chrono::steady_clock::now();
+        auto pWindow = std::make_unique<KIN_MainWindow>();
+        pWindow->resize(1200, 900);
+        pWindow->show();
+        pWindow->GetView()->viewport()->grab();
+        startSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        start = std::chrono::steady_clock::now();
+        pWindow->close();
+        pWindow.reset();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        closeSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    const double rounds = static_cast<double>(state.iterations());
+    state.counters["start_ms"] = 1e3 * startSeconds / rounds;
+    state.counters["close_x_start"] = closeSeconds / startSeconds;
+}
+
 // The document's part of an undo and a redo of one moved period, without the refresh.
 void BM_UndoRedoInDocument(benchmark::State& state)
 {
@@ -609,6 +644,12 @@ int main(int argc, char** argv)
             if (pFunction == BM_LinkDragStartAndEnd)
                 pBenchmark->Iterations(20);
         }
+    for (const int nPeriods : {2000, 100000})
+        benchmark::RegisterBenchmark("BM_CloseAgainstStart", BM_CloseAgainstStart)
+            ->Arg(nPeriods)
+            ->UseManualTime()
+            ->Iterations(3)
+            ->Unit(benchmark::kMillisecond);
     // On the random diagram, then on a family tree: a paint after its bare floor, then a zoom
     // step, a scroll step and a mouse move.
     const std::pair<const char*, void (*)(benchmark::State&)> paints[] = {

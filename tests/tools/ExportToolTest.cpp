@@ -1,3 +1,4 @@
+#include "KIN_CommaLocale.h"
 #include "KIN_ExportTool.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -34,9 +36,11 @@ struct ToolRun
     QString outputText;
 };
 
-ToolRun RunTool(const QStringList& arguments)
+ToolRun RunTool(const QStringList& arguments,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(KINVORA_EXPORT_TOOL), arguments);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
@@ -74,6 +78,27 @@ TEST_F(ExportTool, PngIsWhatTheProgramExports)
     const QImage image(QStringLiteral("tool.png"));
     EXPECT_EQ(image.size(), QSize(1202, 10100));
     EXPECT_EQ(image.pixel(200 + 50 + 5, 50 + 9000 + 5), QColor(Qt::magenta).rgb());
+}
+
+TEST_F(ExportTool, ADecimalCommaLocaleKeepsPictureScales)
+{
+    {
+        const KIN_CommaLocale locale;
+        if (!KIN_CommaLocale::Active())
+            GTEST_SKIP() << KIN_CommaLocale::SkipReason();
+    }
+    ASSERT_EQ(RunTool({QStringLiteral("diagram.xml"), QStringLiteral("point.png")}).nExitCode, 0);
+    QProcessEnvironment french = QProcessEnvironment::systemEnvironment();
+    french.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
+    french.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
+    for (const char* pOutput : {"comma.xml", "comma.png"})
+    {
+        const ToolRun run =
+            RunTool({QStringLiteral("diagram.xml"), QString::fromUtf8(pOutput)}, french);
+        EXPECT_EQ(run.nExitCode, 0) << pOutput << ": " << run.errorText.toStdString();
+    }
+    EXPECT_NE(folder.Read(QStringLiteral("comma.xml")).find("s=\"0.5\""), std::string::npos);
+    EXPECT_EQ(QImage(QStringLiteral("comma.png")), QImage(QStringLiteral("point.png")));
 }
 
 TEST_F(ExportTool, PdfAndNormalisedXml)

@@ -6,6 +6,7 @@
 
 #include <QVariant>
 
+#include <functional>
 #include <typeinfo>
 
 KIN_ItemListPeriod::KIN_ItemListPeriod()
@@ -41,7 +42,14 @@ void KIN_ItemListPeriod::setData(int nRole, const QVariant& value)
 bool KIN_ItemListPeriod::operator<(const QListWidgetItem& other) const
 {
     // The class is final: comparing types is the cast's test, without its search.
-    if (typeid(other) == typeid(KIN_ItemListPeriod))
-        return m_sortText < static_cast<const KIN_ItemListPeriod&>(other).m_sortText;
-    return QListWidgetItem::operator<(other);
+    if (typeid(other) != typeid(KIN_ItemListPeriod))
+        return QListWidgetItem::operator<(other);
+    const auto& entry = static_cast<const KIN_ItemListPeriod&>(other);
+    const int nOrder = QString::compare(m_sortText, entry.m_sortText, Qt::CaseSensitive);
+    if (nOrder != 0 || !m_pPeriodItem || !entry.m_pPeriodItem)
+        return nOrder < 0;
+    // Equal texts keep the document's order, however the list was built: the items' records
+    // lie in the document's vector in that order.
+    return std::less<const KIN_DataPeriod*>()(&m_pPeriodItem->GetRecord(),
+                                              &entry.m_pPeriodItem->GetRecord());
 }

@@ -9,7 +9,8 @@
 class KIN_GraphicPeriod;
 
 // One entry of the period list, standing for a period item of the scene. The list compares
-// entries by their texts, case-sensitively, as plain list entries compare.
+// entries by their texts, case-sensitively, as plain list entries compare, and equal texts by
+// their periods' order in the document, so that every way of building the list agrees.
 class KIN_ItemListPeriod final : public QListWidgetItem, public KIT_SafeObject
 {
 public:

@@ -194,7 +194,11 @@ double StorableScale(double scale)
 {
     if (!std::isfinite(scale))
         return 1.0;
-    return std::atof(KIT_DoubleToText(scale).c_str());
+    const std::string& text = KIT_DoubleToText(scale);
+    double stored = 1.0;
+    // Read back in the C locale's terms: a locale with a decimal comma must not cut "0.5" to 0.
+    std::from_chars(text.data(), text.data() + text.size(), stored);
+    return stored;
 }
 
 bool ReadImage(const FIL_IElement& element, KIN_DataImage& image)

@@ -117,6 +117,10 @@ enum class KIN_Text : int
     PlaceholderFindPeriod,
     WarningAutosaveFailed,
     ProgressDrawDiagram,
+    QuestionCloseUnsaved,
+    ButtonSaveElsewhere,
+    ButtonCloseUnsaved,
+    ButtonBackToDiagram,
     Count
 };
 

@@ -118,6 +118,10 @@ const char* const g_texts[] = {
     "Find a period",
     "The autosave could not be written to:\n%1\nYour changes are not kept there until it can be written again: save them with File > Save.",
     "Drawing the diagram...",
+    "The last changes are kept nowhere else. Save the diagram elsewhere before closing?",
+    "Save elsewhere...",
+    "Close without saving",
+    "Back to the diagram",
 };
 static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
               "the English table must have one text per entry");

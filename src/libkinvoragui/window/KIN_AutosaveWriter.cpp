@@ -50,6 +50,12 @@ KIN_AutosaveWriter::Counts KIN_AutosaveWriter::GetCounts() const
     return m_counts;
 }
 
+bool KIN_AutosaveWriter::LastSaveFailed() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_bLastFailed;
+}
+
 void KIN_AutosaveWriter::RunWorker()
 {
     while (std::unique_ptr<KIN_DataDiagram> pSnapshot = TakeNext())
@@ -82,6 +88,7 @@ void KIN_AutosaveWriter::Finish(bool bSaved)
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         ++(bSaved ? m_counts.nSaved : m_counts.nFailed);
+        m_bLastFailed = !bSaved;
         // Queued under the lock: before the writer counts as idle, so a wait that returns
         // finds the report queued; and before the slot can take the lock, which orders Qt's
         // event between the threads even for a checker that cannot see inside Qt.

@@ -51,6 +51,8 @@ public:
     // are already queued to the owner's thread.
     void WaitUntilIdle();
     Counts GetCounts() const;
+    // Whether the last save written failed: what the file holds is older than the diagram.
+    bool LastSaveFailed() const;
     const std::string& GetFileName() const { return m_fileName; }
 
 signals:
@@ -82,6 +84,7 @@ private:
     bool m_bWriting = false;
     bool m_bStopping = false;
     bool m_bFailureUnreported = false;
+    bool m_bLastFailed = false;
 
     // The worker's own: whether its last save failed.
     bool m_bFailing = false;

@@ -2,21 +2,34 @@
 
 #include "KIN_Texts.h"
 
+#include <initializer_list>
+
 namespace
 {
-// The text with its n-th placeholder ("%n") replaced by the value.
-std::string Filled(std::string text, int nPlaceholder, const std::string& value)
+// The text with each placeholder "%n" replaced by the n-th value, in one pass: a value that
+// holds "%2" (a file name) stays as it is.
+std::string Filled(const std::string& text, std::initializer_list<std::string> values)
 {
-    const std::string marker = "%" + std::to_string(nPlaceholder);
-    const std::size_t nAt = text.find(marker);
-    if (nAt != std::string::npos)
-        text.replace(nAt, marker.size(), value);
-    return text;
+    std::string filled;
+    filled.reserve(text.size());
+    for (std::size_t n = 0; n < text.size(); ++n)
+    {
+        const std::size_t nDigit = n + 1;
+        if (text[n] == '%' && nDigit < text.size() && text[nDigit] >= '1' &&
+            static_cast<std::size_t>(text[nDigit] - '0') <= values.size())
+        {
+            filled += values.begin()[text[nDigit] - '1'];
+            n = nDigit;
+            continue;
+        }
+        filled += text[n];
+    }
+    return filled;
 }
 
 std::string Filled(KIN_Text text, const std::string& value)
 {
-    return Filled(KIN_TextOf(text), 1, value);
+    return Filled(KIN_TextOf(text), {value});
 }
 } // namespace
 
@@ -63,10 +76,9 @@ std::string KIN_GedcomTexts::Reason(const KIN_GedcomResult& result)
 
 std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result)
 {
-    std::string summary = KIN_TextOf(KIN_Text::StatusImported);
-    summary = Filled(summary, 1, std::to_string(result.nPeople));
-    summary = Filled(summary, 2, std::to_string(result.nFamilies));
-    summary = Filled(summary, 3, std::to_string(result.nEstimated));
+    std::string summary = Filled(KIN_TextOf(KIN_Text::StatusImported),
+                                 {std::to_string(result.nPeople), std::to_string(result.nFamilies),
+                                  std::to_string(result.nEstimated)});
     if (result.nLeftOut > 0)
         summary += Filled(KIN_Text::StatusLeftOut, std::to_string(result.nLeftOut));
     return summary;

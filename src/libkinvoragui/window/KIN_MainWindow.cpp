@@ -441,13 +441,8 @@ void KIN_MainWindow::SlotList_PeriodChanged2(QListWidgetItem* pQItemCurrent, QLi
 
 QString KIN_MainWindow::AboutText()
 {
-    const QChar blank(QLatin1Char(' '));
     return Shared("%1\n%2%3\n%4%5\n%6%7")
-        .arg(Shared("Software:\tKinvora"), 0, blank)
-        .arg(Shared("Date:    \t"), 0, blank)
-        .arg(Shared(KIN_BuildDate()), 0, blank)
-        .arg(Shared("Time:    \t"), 0, blank)
-        .arg(Shared(KIN_BuildTime()), 0, blank)
-        .arg(Shared("Author:  \t"), 0, blank)
-        .arg(Shared("The Kinvora developers"), 0, blank);
+        .arg(Shared("Software:\tKinvora"), Shared("Date:    \t"), Shared(KIN_BuildDate()),
+             Shared("Time:    \t"), Shared(KIN_BuildTime()), Shared("Author:  \t"),
+             Shared("The Kinvora developers"));
 }

@@ -30,6 +30,7 @@ struct KIN_DataImage;
 struct KIN_DataLink;
 struct KIN_DataPeriod;
 class QAction;
+class QCloseEvent;
 class QDockWidget;
 class QListWidgetItem;
 class QMenu;
@@ -117,6 +118,11 @@ public slots:
     void SlotList_PeriodChanged(QListWidgetItem* pQItem);
     void SlotList_PeriodChanged2(QListWidgetItem* pQItemCurrent, QListWidgetItem* pQItemPrevious);
 
+protected:
+    // Waits for the autosave's last write; when it failed, closing goes on only once the
+    // diagram is saved elsewhere or the user gives it up.
+    void closeEvent(QCloseEvent* pQEvent) override;
+
 private:
     void CreateMenus();
     void CreateDocks();
@@ -140,6 +146,9 @@ private:
     std::string AskFileToOpen(KIN_Text caption, KIN_Text filter);
     // Makes the autosave file a new diagram's current file, unless autosave is off.
     void StartNewDiagramFile();
+    // Whether the window may close: the diagram is in the autosave, saved elsewhere, or given
+    // up by the user.
+    bool MayClose();
     // Keeps an unreadable autosave under a new name before it is overwritten.
     void KeepUnreadableAutosave(const std::string& path);
 

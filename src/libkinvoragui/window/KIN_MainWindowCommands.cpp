@@ -153,9 +153,12 @@ bool KIN_MainWindow::ConfirmRemoval(KIN_Text title, KIN_Text question)
 
 void KIN_MainWindow::ShowWarning(KIN_Text text, const QString& argument, const QString& second)
 {
-    QString message = argument.isEmpty() ? Text(text) : Text(text).arg(argument);
+    // One pass: a file name holding "%1" stays as it is.
+    QString message = Text(text);
     if (!second.isEmpty())
-        message = message.arg(second);
+        message = message.arg(argument, second);
+    else if (!argument.isEmpty())
+        message = message.arg(argument);
     auto* pQBox = new KIT_QT_MessageBox(QMessageBox::Warning, Text(KIN_Text::WarningTitle), message,
                                         QMessageBox::Ok, this);
     pQBox->setAttribute(Qt::WA_DeleteOnClose);

@@ -10,9 +10,12 @@
 #include "KIN_IDataFile.h"
 #include "KIN_Texts.h"
 #include "KIN_ViewPeriods.h"
+#include "KIT_QT_MessageBox.h"
 #include "KIT_QtText.h"
 #include "KIT_TextFormat.h"
 
+#include <QAbstractButton>
+#include <QCloseEvent>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -83,7 +86,11 @@ void KIN_MainWindow::SaveFile(const std::string& path)
         // The path may name the autosave file: the worker's saves come first.
         WaitForAutosave();
         if (m_pDocumentPlain->Save(path))
+        {
             m_currentFile = path;
+            // An earlier save of this file that a crash cut short left its unfinished copy.
+            KIN_DiagramFileFormat::RemoveStaleSiblings(path);
+        }
         else
             ShowWarning(KIN_Text::WarningSaveFailed, KIT_ToQString(path));
     }
@@ -100,6 +107,57 @@ void KIN_MainWindow::AutoSave()
 void KIN_MainWindow::WaitForAutosave() const
 {
     m_pAutosave->WaitUntilIdle();
+}
+
+void KIN_MainWindow::closeEvent(QCloseEvent* pQEvent)
+{
+    if (!MayClose())
+    {
+        pQEvent->ignore();
+        return;
+    }
+    // A failure the worker found meanwhile must not open a warning over a closed window.
+    disconnect(m_pAutosave.get(), nullptr, this, nullptr);
+    pQEvent->accept();
+}
+
+bool KIN_MainWindow::MayClose()
+{
+    WaitForAutosave();
+    while (m_pAutosave->LastSaveFailed())
+    {
+        const QString autosave = QDir::cleanPath(KIT_ToQString(m_pAutosave->GetFileName()));
+        KIT_QT_MessageBox box(QMessageBox::Warning, Text(KIN_Text::WarningTitle),
+                              Text(KIN_Text::WarningAutosaveFailed).arg(autosave),
+                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.setInformativeText(Text(KIN_Text::QuestionCloseUnsaved));
+        box.button(QMessageBox::Save)->setText(Text(KIN_Text::ButtonSaveElsewhere));
+        box.button(QMessageBox::Discard)->setText(Text(KIN_Text::ButtonCloseUnsaved));
+        box.button(QMessageBox::Cancel)->setText(Text(KIN_Text::ButtonBackToDiagram));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int nAnswer = box.exec();
+        if (nAnswer == QMessageBox::Discard)
+            return true;
+        if (nAnswer != QMessageBox::Save)
+            return false;
+        const std::string name = KIT_ToBytes(QFileDialog::getSaveFileName(
+            this, Text(KIN_Text::CaptionSave), KIT_ToQString(m_currentFile),
+            Text(KIN_Text::FilterDiagram)));
+        if (name.empty())
+            continue;
+        if (m_pDocumentPlain->Save(name))
+        {
+            m_currentFile = name;
+            KIN_DiagramFileFormat::RemoveStaleSiblings(name);
+            return true;
+        }
+        KIT_QT_MessageBox failed(QMessageBox::Warning, Text(KIN_Text::WarningTitle),
+                                 Text(KIN_Text::WarningSaveFailed).arg(KIT_ToQString(name)),
+                                 QMessageBox::Ok, this);
+        failed.exec();
+    }
+    return true;
 }
 
 void KIN_MainWindow::SlotAutosave_Warn_SaveFailed(const QString& fileName)

@@ -4,6 +4,10 @@
 #include "KIN_TestFolder.h"
 #include "KIN_TestMenus.h"
 
+#include <QAbstractButton>
+#include <QDir>
+#include <QMessageBox>
+
 #include <gtest/gtest.h>
 
 namespace
@@ -53,4 +57,35 @@ TEST(FileCommandsFrench, FileDialogsAndLimitsDialogSpeakFrench)
     EXPECT_EQ(titles, QStringList({S("Creer un nouveau diagramme"),
                                    S("Changer la configuration du diagramme")}));
     EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \".\""));
+}
+
+TEST(FileCommandsFrench, AFailedLastAutosaveAsksInFrench)
+{
+    KIN_TestFolder folder;
+    KIN_MainWindow window;
+    window.show();
+    ASSERT_TRUE(QDir(folder.Path(QString())).removeRecursively());
+    window.AutoSave();
+    window.WaitForAutosave();
+    QApplication::processEvents(); // the failure's own warning, open without blocking
+    for (QMessageBox* pQWarning : window.findChildren<QMessageBox*>())
+        pQWarning->close();
+    QApplication::processEvents();
+    QStringList buttons;
+    QString question;
+    KIN_WhenModal<QMessageBox> box(
+        [&](QMessageBox& shown)
+        {
+            if (!shown.informativeText().isEmpty())
+                question = shown.informativeText();
+            for (QAbstractButton* pQButton : shown.buttons())
+                buttons << pQButton->text();
+            QTest::mouseClick(shown.button(QMessageBox::Discard), Qt::LeftButton);
+        });
+    EXPECT_TRUE(window.close());
+    ASSERT_TRUE(box.Seen());
+    EXPECT_TRUE(question.startsWith(S("Les dernières modifications"))) << question.toStdString();
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({S("Enregistrer ailleurs..."), S("Fermer sans enregistrer"),
+                                    S("Revenir au diagramme")}));
 }

@@ -71,6 +71,14 @@ QString FirstDifference(const QStringList& first, const QStringList& second)
     return QStringLiteral("sizes %1 and %2").arg(first.size()).arg(second.size());
 }
 
+// An entry's text and the period it stands for: equal texts must list their periods alike.
+QString Entry(const QListWidgetItem* pQEntry)
+{
+    const auto* pEntry = dynamic_cast<const KIN_ItemListPeriod*>(pQEntry);
+    const KIN_GraphicPeriod* pPeriod = pEntry ? pEntry->GetPeriodItem() : nullptr;
+    return pQEntry->text() + QStringLiteral(" #%1").arg(pPeriod ? pPeriod->GetRecord().id : -1);
+}
+
 struct Shown
 {
     QStringList items;
@@ -270,11 +278,11 @@ protected:
         shown.items.sort();
         const KIT_QT_ListWidget0* pList = window.GetPeriodList();
         for (int n = 0; n < pList->count(); ++n)
-            shown.list << pList->item(n)->text();
+            shown.list << Entry(pList->item(n));
         if (const QListWidgetItem* pCurrent = pList->currentItem())
-            shown.listCurrent = pCurrent->text();
+            shown.listCurrent = Entry(pCurrent);
         for (const QListWidgetItem* pSelected : pList->selectedItems())
-            shown.listSelected << pSelected->text();
+            shown.listSelected << Entry(pSelected);
         const KIN_SceneSelection& selection = KIN_SceneSelection::Get();
         shown.selection =
             QStringLiteral("period %1 link %2 image %3 actions %4%5%6")

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -88,6 +89,16 @@ inline void KIN_RightClickAt(QWidget* pQViewport, const QPoint& at)
     QContextMenuEvent request(QContextMenuEvent::Mouse, at, pQViewport->mapToGlobal(at));
     QApplication::sendEvent(pQViewport, &request);
     QTest::mouseRelease(pQViewport, Qt::RightButton, Qt::NoModifier, at);
+}
+
+// The warning boxes the window shows, open without blocking.
+inline QList<QMessageBox*> Warnings(const QWidget& window)
+{
+    QList<QMessageBox*> boxes;
+    for (QMessageBox* pQBox : window.findChildren<QMessageBox*>())
+        if (pQBox->icon() == QMessageBox::Warning && pQBox->isVisible())
+            boxes << pQBox;
+    return boxes;
 }
 
 // A window in a folder of its own; the folder is made first, so the window reads and writes

@@ -30,15 +30,6 @@ QStringList RescuedCopies()
     return QDir::current().entryList({S("autosave.xml.unreadable-*")}, QDir::Files, QDir::Name);
 }
 
-QList<QMessageBox*> Warnings(const QWidget& window)
-{
-    QList<QMessageBox*> boxes;
-    for (QMessageBox* pQBox : window.findChildren<QMessageBox*>())
-        if (pQBox->icon() == QMessageBox::Warning && pQBox->isVisible())
-            boxes << pQBox;
-    return boxes;
-}
-
 class FailedFileCommands : public KIN_WindowTest
 {
 protected:

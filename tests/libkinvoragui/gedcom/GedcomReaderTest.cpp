@@ -76,6 +76,38 @@ TEST(GedcomReaderTest, NamesLoseTheirSlashesAndSpareSpaces)
         EXPECT_EQ(TitleOf(name.first), name.second) << name.first;
 }
 
+// How real files write their facts: the years and details that count.
+TEST(GedcomReaderTest, SpacedDatesAndRepeatedFactsGiveTheFirstDatedYear)
+{
+    struct Case
+    {
+        const char* pFacts;
+        std::int64_t nBegin;
+        std::int64_t nEnd;
+        const char* pDetails;
+    };
+    const Case cases[] = {
+        {"1 BIRT\n2 DATE      1850\n1 DEAT\n2 DATE      1906", 1850, 1906, "Born 1850\nDied 1906"},
+        {"1 BIRT\n2 DATE \t 3  MAR   1850  ", 1850, 1920, "Born 3 Mar 1850\nDied 1920 (estimated)"},
+        {"1 BIRT Y\n2 PLAC Ystad\n1 BIRT\n2 DATE 1851\n1 DEAT\n2 DATE 1900", 1851, 1900,
+         "Born 1851, Ystad\nDied 1900"},
+        {"1 BIRT\n2 DATE UNKNOWN\n1 BIRT\n2 DATE ABT 1852\n1 BIRT\n2 DATE 1860", 1852, 1922,
+         "Born about 1852\nDied 1922 (estimated)"},
+        {"1 DEAT\n1 BIRT\n2 DATE 1850\n1 DEAT\n2 DATE 1899\n2 PLAC Lund", 1850, 1899,
+         "Born 1850\nDied 1899, Lund"},
+    };
+    for (const Case& test : cases)
+    {
+        const KIN_GedcomResult result =
+            Import(std::string("0 HEAD\n0 INDI\n1 NAME A\n") + test.pFacts + "\n0 TRLR\n");
+        ASSERT_EQ(result.diagram.periods.size(), 1u) << test.pFacts;
+        const KIN_DataPeriod& period = result.diagram.periods.front();
+        EXPECT_EQ(period.begin, test.nBegin) << test.pFacts;
+        EXPECT_EQ(period.end, test.nEnd) << test.pFacts;
+        EXPECT_EQ(period.details, test.pDetails) << test.pFacts;
+    }
+}
+
 TEST(GedcomReaderTest, APersonWithoutNameTakesTheCallersWord)
 {
     KIN_GedcomOptions options;

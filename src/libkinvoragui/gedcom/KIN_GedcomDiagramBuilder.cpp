@@ -1,7 +1,7 @@
 #include "KIN_GedcomDiagramBuilder.h"
 
 #include "KIN_DateScale.h"
-#include "KIN_GedcomLayout.h"
+#include "KIN_GedcomRows.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -68,7 +68,7 @@ bool KIN_GedcomDiagramBuilder::AddPeriods(KIN_GedcomProgress& progress, KIN_Gedc
         period.begin = lifespan.nBegin;
         period.end = lifespan.nEnd;
         period.column = m_columns[n];
-        period.width = KIN_GedcomLayout::kWidth;
+        period.width = KIN_GedcomRows::kWidth;
         period.colorBorder = BorderOf(person.sex);
         m_ids[n] = period.id;
         periods.push_back(std::move(period));

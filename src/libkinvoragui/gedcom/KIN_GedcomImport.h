@@ -27,6 +27,7 @@ enum class KIN_GedcomError
     Unreadable,
     Empty,
     NotGedcom,
+    NoDates, // nobody in the file can be placed on the time axis
     Cancelled
 };
 

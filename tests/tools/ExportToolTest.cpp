@@ -198,6 +198,8 @@ TEST_F(ExportTool, DrawsAGedcomTreeOrRefusesItWithOneLine)
     const ToolRun drawn = RunTool(
         {folder.Path(QStringLiteral("family.ged")), folder.Path(QStringLiteral("family.xml"))});
     ASSERT_EQ(drawn.nExitCode, 0) << drawn.errorText.toStdString();
+    EXPECT_EQ(drawn.outputText,
+              QStringLiteral("Imported 2 people and 1 families; 2 with estimated dates.\n"));
     const sp<KIN_IDataFile> document = CreateDataFile();
     ASSERT_TRUE(document->Load(KIT_ToBytes(folder.Path(QStringLiteral("family.xml")))));
     ASSERT_EQ(document->GetData()->periods.size(), 2u);
@@ -216,4 +218,15 @@ TEST_F(ExportTool, DrawsAGedcomTreeOrRefusesItWithOneLine)
     EXPECT_TRUE(refused.errorText.contains(QStringLiteral("Not a GEDCOM file: Dear Ada,")))
         << refused.errorText.toStdString();
     EXPECT_FALSE(QFile::exists(folder.Path(QStringLiteral("letter.xml"))));
+
+    ASSERT_TRUE(folder.Write(QStringLiteral("undated.ged"),
+                             "0 HEAD\n0 @I1@ INDI\n1 NAME Ada /Byron/\n0 TRLR\n"));
+    const ToolRun undated = RunTool(
+        {folder.Path(QStringLiteral("undated.ged")), folder.Path(QStringLiteral("undated.xml"))});
+    EXPECT_EQ(undated.nExitCode, 1);
+    EXPECT_TRUE(undated.outputText.isEmpty());
+    EXPECT_TRUE(undated.errorText.contains(QStringLiteral(
+        "No one in this file has a date, so nobody can be placed on the time axis.")))
+        << undated.errorText.toStdString();
+    EXPECT_FALSE(QFile::exists(folder.Path(QStringLiteral("undated.xml"))));
 }

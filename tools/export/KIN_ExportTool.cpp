@@ -120,7 +120,8 @@ bool IsGedcom(const std::string& input)
 }
 
 // Reads the diagram file, or draws the tree of a GEDCOM file; false with a line on error.
-bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error)
+bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error,
+          std::ostream* pSummary)
 {
     if (!IsGedcom(input))
     {
@@ -139,13 +140,15 @@ bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error
               << KIN_GedcomTexts::Reason(result) << '\n';
         return false;
     }
+    if (pSummary)
+        *pSummary << KIN_GedcomTexts::Summary(result) << '\n';
     document.Replace(std::move(result.diagram));
     return true;
 }
 } // namespace
 
 int KIN_ExportTool::Run(const std::string& input, const std::string& output, std::ostream& error,
-                        const std::function<void()>& startGui)
+                        const std::function<void()>& startGui, std::ostream* pSummary)
 {
     const Format format = FormatOf(output);
     if (input.empty() || output.empty() || format == Format::Unknown)
@@ -154,7 +157,7 @@ int KIN_ExportTool::Run(const std::string& input, const std::string& output, std
         return BadArguments;
     }
     sp<KIN_IDataFile> document = CreateDataFile();
-    if (!Read(input, *document, error))
+    if (!Read(input, *document, error, pSummary))
         return Failure;
     if (format != Format::Xml)
         startGui();

@@ -18,11 +18,12 @@ public:
     };
 
     static const char* Usage();
-    // Runs the tool on its two arguments; messages go to error. startGui is called before
-    // anything is drawn, so that a diagram that cannot be loaded needs no GUI at all.
+    // Runs the tool on its two arguments; messages go to error, and the summary line of a
+    // GEDCOM import to pSummary when given. startGui is called before anything is drawn, so
+    // that a diagram that cannot be loaded needs no GUI at all.
     static int Run(
         const std::string& input, const std::string& output, std::ostream& error,
-        const std::function<void()>& startGui = [] {});
+        const std::function<void()>& startGui = [] {}, std::ostream* pSummary = nullptr);
 };
 
 #endif

@@ -29,5 +29,5 @@ int main(int argc, char** argv)
             qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
         application = std::make_unique<QApplication>(argc, argv);
     };
-    return KIN_ExportTool::Run(argv[1], argv[2], std::cerr, startGui);
+    return KIN_ExportTool::Run(argv[1], argv[2], std::cerr, startGui, &std::cout);
 }

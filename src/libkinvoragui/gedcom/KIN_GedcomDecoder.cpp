@@ -2,6 +2,7 @@
 
 #include "KIN_GedcomAnsel.h"
 #include "KIN_GedcomCharacters.h"
+#include "KIN_GedcomContinuation.h"
 #include "KIN_GedcomUtf8.h"
 
 namespace
@@ -25,10 +26,13 @@ std::string KIN_GedcomDecoder::Decode(std::string_view bytes)
 
 std::string KIN_GedcomDecoder::Decode(std::string_view bytes, KIN_GedcomEncoding::Kind kind)
 {
-    if (kind == KIN_GedcomEncoding::Kind::Utf16Le || kind == KIN_GedcomEncoding::Kind::Utf16Be)
-        return FromUtf16(bytes, kind == KIN_GedcomEncoding::Kind::Utf16Be);
     if (kind == KIN_GedcomEncoding::Kind::Utf8)
         return FromUtf8(bytes);
+    const std::string mended = KIN_GedcomContinuation::Mend(bytes, kind);
+    if (!mended.empty())
+        bytes = mended;
+    if (kind == KIN_GedcomEncoding::Kind::Utf16Le || kind == KIN_GedcomEncoding::Kind::Utf16Be)
+        return FromUtf16(bytes, kind == KIN_GedcomEncoding::Kind::Utf16Be);
     std::string text;
     text.reserve(bytes.size());
     if (kind == KIN_GedcomEncoding::Kind::Ansel)
@@ -37,9 +41,12 @@ std::string KIN_GedcomDecoder::Decode(std::string_view bytes, KIN_GedcomEncoding
         KIN_GedcomUtf8::AppendLatin1(text, bytes);
     else
     {
+        char32_t (*const character)(unsigned char) =
+            kind == KIN_GedcomEncoding::Kind::Ibm437     ? KIN_GedcomCharacters::Ibm437
+            : kind == KIN_GedcomEncoding::Kind::MacRoman ? KIN_GedcomCharacters::MacRoman
+                                                         : KIN_GedcomCharacters::Windows1252;
         for (const char c : bytes)
-            KIN_GedcomUtf8::Append(
-                text, KIN_GedcomCharacters::Windows1252(static_cast<unsigned char>(c)));
+            KIN_GedcomUtf8::Append(text, character(static_cast<unsigned char>(c)));
     }
     return text;
 }
@@ -48,6 +55,14 @@ std::string KIN_GedcomDecoder::FromUtf8(std::string_view bytes)
 {
     if (KIN_GedcomUtf8::IsValid(bytes))
         return std::string(bytes);
+    // Valid UTF-8 has no character cut at a line end: only an invalid text needs mending.
+    const std::string mended = KIN_GedcomContinuation::Mend(bytes, KIN_GedcomEncoding::Kind::Utf8);
+    if (!mended.empty())
+    {
+        if (KIN_GedcomUtf8::IsValid(mended))
+            return mended;
+        bytes = mended;
+    }
     std::string text;
     text.reserve(bytes.size() + bytes.size() / 8);
     std::size_t nAt = 0;

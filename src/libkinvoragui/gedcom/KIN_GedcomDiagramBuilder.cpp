@@ -1,7 +1,7 @@
 #include "KIN_GedcomDiagramBuilder.h"
 
 #include "KIN_DateScale.h"
-#include "KIN_GedcomLayout.h"
+#include "KIN_GedcomRows.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -45,6 +45,7 @@ bool KIN_GedcomDiagramBuilder::Build(KIN_GedcomProgress& progress, KIN_GedcomRes
     result.nPeople = result.diagram.periods.size();
     result.nFamilies = m_tree.families.size();
     result.nLeftOut = m_tree.people.size() - result.nPeople;
+    result.nShownId = ShownId();
     result.nEstimated = static_cast<std::size_t>(
         std::count_if(m_lifespans.begin(), m_lifespans.end(),
                       [](const KIN_GedcomLifespan& lifespan)
@@ -68,7 +69,7 @@ bool KIN_GedcomDiagramBuilder::AddPeriods(KIN_GedcomProgress& progress, KIN_Gedc
         period.begin = lifespan.nBegin;
         period.end = lifespan.nEnd;
         period.column = m_columns[n];
-        period.width = KIN_GedcomLayout::kWidth;
+        period.width = KIN_GedcomRows::kWidth;
         period.colorBorder = BorderOf(person.sex);
         m_ids[n] = period.id;
         periods.push_back(std::move(period));
@@ -125,4 +126,40 @@ void KIN_GedcomDiagramBuilder::SetLimits(KIN_DataDiagram& diagram)
     diagram.begin = nBegin;
     diagram.end = nEnd;
     diagram.width = nWidth;
+}
+
+std::int32_t KIN_GedcomDiagramBuilder::ShownId() const
+{
+    std::size_t nMost = 0;
+    std::int32_t nShown = 0;
+    for (const KIN_GedcomFamily& family : m_tree.families)
+    {
+        std::vector<std::int32_t> members = family.children;
+        members.push_back(family.nHusband);
+        members.push_back(family.nWife);
+        std::size_t nDrawn = 0;
+        std::int32_t nEarliest = -1;
+        for (const std::int32_t nMember : members)
+        {
+            if (nMember < 0 || m_ids[static_cast<std::size_t>(nMember)] == 0)
+                continue;
+            ++nDrawn;
+            const auto begin = [&](std::int32_t n)
+            { return m_lifespans[static_cast<std::size_t>(n)].nBegin; };
+            if (nEarliest < 0 || begin(nMember) < begin(nEarliest))
+                nEarliest = nMember;
+        }
+        if (nDrawn > nMost)
+        {
+            nMost = nDrawn;
+            nShown = m_ids[static_cast<std::size_t>(nEarliest)];
+        }
+    }
+    if (nShown == 0)
+    {
+        const auto first =
+            std::find_if(m_ids.begin(), m_ids.end(), [](std::int32_t n) { return n != 0; });
+        nShown = first == m_ids.end() ? 0 : *first;
+    }
+    return nShown;
 }

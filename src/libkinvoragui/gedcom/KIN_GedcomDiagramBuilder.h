@@ -33,6 +33,8 @@ private:
     bool AddPeriods(KIN_GedcomProgress& progress, KIN_GedcomResult& result);
     void AddLinks(KIN_DataDiagram& diagram) const;
     static void SetLimits(KIN_DataDiagram& diagram);
+    // The earliest drawn person of the family with the most drawn people (the first on a tie).
+    std::int32_t ShownId() const;
 
     const KIN_GedcomTree& m_tree;
     const std::vector<KIN_GedcomLifespan>& m_lifespans;

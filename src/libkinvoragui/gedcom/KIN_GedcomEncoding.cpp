@@ -16,12 +16,18 @@ struct NamedKind
 
 // Names older programs wrote besides the standard ones, matched as the start of the value
 // without case, spaces, hyphens or underscores (ISO8859 covers ISO-8859-1 and its kin).
-constexpr std::array<NamedKind, 12> kNames = {{
+constexpr std::array<NamedKind, 18> kNames = {{
     {"ANSEL", KIN_GedcomEncoding::Kind::Ansel},
     {"ANSI", KIN_GedcomEncoding::Kind::Windows1252},
     {"WINDOWS1252", KIN_GedcomEncoding::Kind::Windows1252},
     {"CP1252", KIN_GedcomEncoding::Kind::Windows1252},
     {"IBMWINDOWS", KIN_GedcomEncoding::Kind::Windows1252},
+    {"IBMPC", KIN_GedcomEncoding::Kind::Ibm437},
+    {"IBMDOS", KIN_GedcomEncoding::Kind::Ibm437},
+    {"MSDOS", KIN_GedcomEncoding::Kind::Ibm437},
+    {"CP437", KIN_GedcomEncoding::Kind::Ibm437},
+    {"MACINTOSH", KIN_GedcomEncoding::Kind::MacRoman},
+    {"MACROMAN", KIN_GedcomEncoding::Kind::MacRoman},
     {"LATIN1", KIN_GedcomEncoding::Kind::Latin1},
     {"ISO8859", KIN_GedcomEncoding::Kind::Latin1},
     {"UNICODE", KIN_GedcomEncoding::Kind::Utf8}, // 16-bit files are found by their zero bytes

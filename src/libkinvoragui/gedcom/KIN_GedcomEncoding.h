@@ -15,7 +15,9 @@ public:
         Utf16Be,
         Ansel,
         Windows1252,
-        Latin1
+        Latin1,
+        Ibm437,
+        MacRoman
     };
     struct Detected
     {

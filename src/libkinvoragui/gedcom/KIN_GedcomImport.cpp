@@ -3,11 +3,12 @@
 #include "KIN_GedcomDecoder.h"
 #include "KIN_GedcomDiagramBuilder.h"
 #include "KIN_GedcomEstimator.h"
-#include "KIN_GedcomLayout.h"
 #include "KIN_GedcomLineReader.h"
+#include "KIN_GedcomTreeLayout.h"
 #include "KIN_GedcomTreeReader.h"
 #include "KIN_GedcomUtf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -105,8 +106,14 @@ KIN_GedcomResult KIN_GedcomImport::ImportBytes(std::string_view bytes,
     std::vector<std::int32_t> columns;
     if (!progress.Report(Stage::Read, 0, text.size()) ||
         !KIN_GedcomTreeReader(progress).Read(text, tree) ||
-        !KIN_GedcomEstimator(tree, options.nCurrentYear).Estimate(progress, lifespans) ||
-        !KIN_GedcomLayout(tree, lifespans).Arrange(progress, columns) ||
+        !KIN_GedcomEstimator(tree, options.nCurrentYear).Estimate(progress, lifespans))
+        return Failed(KIN_GedcomError::Cancelled);
+    if (std::none_of(lifespans.begin(), lifespans.end(),
+                     [](const KIN_GedcomLifespan& lifespan) { return lifespan.bDrawn; }))
+        return Failed(KIN_GedcomError::NoDates);
+    // The packed layout (KIN_GedcomLayout) is narrower but crosses more people with its
+    // links; until it crosses fewer, readability keeps the tree order.
+    if (!KIN_GedcomTreeLayout(tree, lifespans).Arrange(progress, columns) ||
         !KIN_GedcomDiagramBuilder(tree, lifespans, columns, options.words)
              .Build(progress, result) ||
         !progress.Finish())

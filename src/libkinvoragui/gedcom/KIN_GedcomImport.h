@@ -27,6 +27,7 @@ enum class KIN_GedcomError
     Unreadable,
     Empty,
     NotGedcom,
+    NoDates, // nobody in the file can be placed on the time axis
     Cancelled
 };
 
@@ -47,6 +48,7 @@ struct KIN_GedcomResult
     std::size_t nFamilies = 0;  // families read
     std::size_t nEstimated = 0; // people with at least one estimated year
     std::size_t nLeftOut = 0;   // people with no date and no dated relative at any distance
+    std::int32_t nShownId = 0;  // the period to select first: the earliest of the largest family
 };
 
 // Reads a GEDCOM family tree (5.5, 5.5.1, 5.5.5 or 7.0) into a diagram: one period per

@@ -42,7 +42,7 @@ struct KIN_GedcomPerson
     std::string given;   // its GIVN, for a NAME without a value
     std::string surname; // its SURN
     Sex sex = Sex::Unknown;
-    std::vector<KIN_GedcomEvent> events; // the first of each fact, in file order
+    std::vector<KIN_GedcomEvent> events; // one a fact, its first dated record, in file order
     std::vector<std::int32_t> childOf;   // families naming the person as a child
     std::vector<std::int32_t> spouseIn;  // families naming the person as husband or wife
 

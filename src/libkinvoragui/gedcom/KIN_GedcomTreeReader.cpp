@@ -1,6 +1,7 @@
 #include "KIN_GedcomTreeReader.h"
 
 #include "KIN_GedcomAscii.h"
+#include "KIN_GedcomDateParser.h"
 #include "KIN_GedcomLineReader.h"
 
 #include <algorithm>
@@ -166,11 +167,8 @@ void KIN_GedcomTreeReader::OnPersonLine(const KIN_GedcomLine& line)
             Refer(Relation::SpouseIn, line.value);
         for (const FactTag& factTag : kFactTags)
         {
-            if (line.tag == factTag.tag && !m_person.Find(factTag.fact))
-            {
-                m_nEvent = m_person.events.size();
-                m_person.events.push_back(KIN_GedcomEvent{factTag.fact, {}, {}});
-            }
+            if (line.tag == factTag.tag)
+                StartEvent(factTag.fact);
         }
         return;
     }
@@ -178,7 +176,7 @@ void KIN_GedcomTreeReader::OnPersonLine(const KIN_GedcomLine& line)
         return;
     KIN_GedcomEvent* const pEvent =
         m_nEvent < m_person.events.size() ? &m_person.events[m_nEvent] : nullptr;
-    if (pEvent && line.tag == "DATE" && pEvent->date.empty())
+    if (pEvent && line.tag == "DATE" && !KIN_GedcomDateParser::Parse(pEvent->date).bHasYear)
         ReadText(pEvent->date, line);
     else if (pEvent && line.tag == "PLAC" && pEvent->place.empty())
         ReadText(pEvent->place, line);
@@ -186,6 +184,22 @@ void KIN_GedcomTreeReader::OnPersonLine(const KIN_GedcomLine& line)
         ReadText(m_person.given, line);
     else if (m_bInFirstName && line.tag == "SURN")
         ReadText(m_person.surname, line);
+}
+
+// The first record of a fact holds it; a later one adds to it until it has a dated year, so
+// that an undated first record gives way to a dated one.
+void KIN_GedcomTreeReader::StartEvent(KIN_GedcomFact fact)
+{
+    for (std::size_t n = 0; n < m_person.events.size(); ++n)
+    {
+        if (m_person.events[n].fact == fact)
+        {
+            m_nEvent = n;
+            return;
+        }
+    }
+    m_nEvent = m_person.events.size();
+    m_person.events.push_back(KIN_GedcomEvent{fact, {}, {}});
 }
 
 void KIN_GedcomTreeReader::OnFamilyLine(const KIN_GedcomLine& line)

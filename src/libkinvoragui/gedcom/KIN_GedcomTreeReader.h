@@ -36,6 +36,7 @@ private:
     void StartRecord(const KIN_GedcomLine& line);
     void EndRecord();
     void OnPersonLine(const KIN_GedcomLine& line);
+    void StartEvent(KIN_GedcomFact fact);
     void OnFamilyLine(const KIN_GedcomLine& line);
     void Refer(KIN_GedcomReference::Relation relation, std::string_view value);
     // The line's text becomes target, which CONC and CONT lines one level deeper extend.

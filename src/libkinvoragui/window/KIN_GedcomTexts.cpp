@@ -68,6 +68,8 @@ std::string KIN_GedcomTexts::Reason(const KIN_GedcomResult& result)
         return KIN_TextOf(KIN_Text::GedcomEmpty);
     case KIN_GedcomError::NotGedcom:
         return Filled(KIN_Text::GedcomNotGedcom, result.detail);
+    case KIN_GedcomError::NoDates:
+        return KIN_TextOf(KIN_Text::GedcomNoDates);
     case KIN_GedcomError::Cancelled:
         return KIN_TextOf(KIN_Text::GedcomCancelled);
     }

@@ -265,6 +265,7 @@ bool KIN_MainWindow::ImportGedcom(const std::string& path)
         {
             m_pDocumentPlain->Replace(std::move(result.diagram));
             m_currentFile = diagramFile;
+            m_nPendingSelection = result.nShownId; // people in view, not an empty corner
             return true;
         },
         [this] { UpdateTitle(); });

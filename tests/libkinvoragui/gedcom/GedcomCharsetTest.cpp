@@ -62,10 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
                       AnselCase{"\241ukasz \261a", "Łukasz ła"}, AnselCase{"Stra\317e", "Straße"},
                       AnselCase{"M\350uller Fran\360coise", "Müller Françoise"},
                       AnselCase{"Dvo\351rak \352Asa", "Dvořak Åsa"},
-                      AnselCase{"\350\342u", "ǘ"},           // two marks on one letter
-                      AnselCase{"\345z", "z\xCC\x84"},       // no composed form: z + macron
-                      AnselCase{"\342\242", "Ǿ"},            // a mark on an ANSEL letter
-                      AnselCase{"end\342", "end\xCC\x81"})); // a mark with no letter after it
+                      AnselCase{"\350\342u", "ǘ"},     // two marks on one letter
+                      AnselCase{"\345z", "z\xCC\x84"}, // no composed form: z + macron
+                      AnselCase{"\342\242", "Ǿ"},      // a mark on an ANSEL letter
+                      AnselCase{"end\342\n2 CONT x", "end\xCC\x81 x"},    // no letter on its line
+                      AnselCase{"Jos\342\n2 CONC e /Lind/", "José Lind"}, // cut before its letter
+                      AnselCase{"Jo\350\342\r\n2 CONC u", "Joǘ"}));
 
 TEST(GedcomCharsetTest, ByteOrderMarksChooseUtf16InEitherOrder)
 {
@@ -79,12 +81,27 @@ TEST(GedcomCharsetTest, ByteOrderMarksChooseUtf16InEitherOrder)
     EXPECT_EQ(TitleOf(Utf16(text, true, false)), expected);
 }
 
+// Values cut by byte count, in the middle of a character, read whole once joined.
+TEST(GedcomCharsetTest, CharactersCutBeforeAConcLineAreJoined)
+{
+    const std::string cut = "\xC3\n2 CONC \xA9 /Lind/ \xF0\x9F\n2 CONC \x8C\xB3";
+    EXPECT_EQ(TitleOf(OnePerson("UTF-8", "Jos" + cut)), "José Lind \xF0\x9F\x8C\xB3");
+    EXPECT_EQ(TitleOf(OnePerson("UTF-8", "Jos\xC3\n2 CONT \xA9")), "Jos\xC3\x83 \xC2\xA9");
+    const std::u16string text = u"0 HEAD\r\n0 @I1@ INDI\r\n1 NAME Tree \xD83C\r\n2 CONC \xDF33 "
+                                u"/Oak/\r\n1 BIRT\r\n2 DATE 1900\r\n0 TRLR\r\n";
+    for (const bool bBigEndian : {false, true})
+        EXPECT_EQ(TitleOf(Utf16(text, bBigEndian, true)), "Tree \xF0\x9F\x8C\xB3 Oak");
+}
+
 TEST(GedcomCharsetTest, HeaderCharChoosesTheSingleByteSets)
 {
     EXPECT_EQ(TitleOf(OnePerson("ANSI", "Ren\351e \212koda \200")), "Renée Škoda €");
     EXPECT_EQ(TitleOf(OnePerson("IBM WINDOWS", "\234uvre")), "œuvre");
     EXPECT_EQ(TitleOf(OnePerson("ISO-8859-1", "Ren\351e \200")), "Renée \xC2\x80");
     EXPECT_EQ(TitleOf(OnePerson("ASCII", "Plain /Name/")), "Plain Name");
+    EXPECT_EQ(TitleOf(OnePerson("IBMPC", "Ren\202e \231rsted \341")), "Renée Örsted ß");
+    EXPECT_EQ(TitleOf(OnePerson("IBM DOS", "\216sa")), "Äsa");
+    EXPECT_EQ(TitleOf(OnePerson("MACINTOSH", "Ren\216e \205rsted \247")), "Renée Örsted ß");
     EXPECT_EQ(TitleOf(OnePerson("UTF-8", "Zoë /Ström/")), "Zoë Ström");
     EXPECT_EQ(TitleOf(OnePerson("", "Zoë /Ström/")), "Zoë Ström"); // GEDCOM 7: no CHAR
 }

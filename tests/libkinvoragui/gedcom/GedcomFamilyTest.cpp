@@ -179,6 +179,21 @@ TEST(GedcomEstimateTest, ADeathAloneDatesAPersonAndTheirFamily)
     EXPECT_EQ(Only(result, "Child").begin, 1858);
 }
 
+// The view opens on the earliest person of the family with the most people drawn.
+TEST(GedcomShownTest, TheLargestFamilyIsShownFirst)
+{
+    const KIN_GedcomResult result =
+        Import(Tree("0 @A@ INDI\n1 NAME Single\n1 BIRT\n2 DATE 1700\n"
+                    "0 @B@ INDI\n1 NAME Father\n1 BIRT\n2 DATE 1801\n"
+                    "0 @C@ INDI\n1 NAME Mother\n1 BIRT\n2 DATE 1799\n"
+                    "0 @D@ INDI\n1 NAME Child\n1 BIRT\n2 DATE 1830\n"
+                    "0 @E@ INDI\n1 NAME Other\n1 BIRT\n2 DATE 1750\n"
+                    "0 @F1@ FAM\n1 HUSB @E@\n"
+                    "0 @F2@ FAM\n1 HUSB @B@\n1 WIFE @C@\n1 CHIL @D@\n"));
+    ASSERT_EQ(result.error, KIN_GedcomError::None);
+    EXPECT_EQ(result.nShownId, FindPeriod(result.diagram, "Mother")->id);
+}
+
 // Only the undated with no dated relative at any distance are left out, with their links.
 TEST(GedcomEstimateTest, UndatedFamiliesAreLeftOut)
 {

@@ -1,9 +1,13 @@
 // Generated and hostile trees: whatever their shape, the diagram stays valid, free of
 // overlaps and the same from one import to the next.
 #include "GedcomTestSupport.h"
+#include "KIN_GedcomEstimator.h"
+#include "KIN_GedcomLayout.h"
+#include "KIN_GedcomTreeReader.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -67,6 +71,68 @@ TEST_P(GedcomRandomTreeTest, DiagramIsValidWithoutOverlapsAndRepeatable)
     ExpectNoOverlaps(result.diagram);
     EXPECT_EQ(result.nPeople + result.nLeftOut, 400u);
     EXPECT_TRUE(SameDiagram(Import(text).diagram, result.diagram));
+}
+
+// The packed layout over the same trees: rows whole, no two periods of a column at once, as
+// wide as the people alive at once need and the allowance lets it grow, and repeatable.
+TEST_P(GedcomRandomTreeTest, PackedLayoutKeepsRowsAndTheWidthAllowed)
+{
+    const std::string text = RandomTree(GetParam(), 400);
+    KIN_GedcomProgress progress(nullptr);
+    KIN_GedcomTree tree;
+    std::vector<KIN_GedcomLifespan> lifespans;
+    ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(text, tree));
+    ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
+    const KIN_GedcomRows rows(tree, lifespans);
+    const std::vector<std::int32_t> ideal(rows.All().size(), 0);
+    const std::int32_t nLeast = KIN_GedcomTracks(tree, lifespans, rows, ideal).LeastTracks();
+    for (const double dAllowance : {1.0, 1.2, 2.0})
+    {
+        std::vector<std::int32_t> columns;
+        ASSERT_TRUE(KIN_GedcomLayout(tree, lifespans, dAllowance).Arrange(progress, columns));
+        std::vector<std::int32_t> again;
+        ASSERT_TRUE(KIN_GedcomLayout(tree, lifespans, dAllowance).Arrange(progress, again));
+        EXPECT_EQ(columns, again);
+        std::int32_t nWidth = 0;
+        std::vector<std::vector<std::size_t>> byColumn;
+        for (std::size_t n = 0; n < columns.size(); ++n)
+        {
+            ASSERT_EQ(columns[n] >= 0, lifespans[n].bDrawn);
+            if (columns[n] < 0)
+                continue;
+            ASSERT_EQ(columns[n] % KIN_GedcomRows::kWidth, 0);
+            nWidth = std::max(nWidth, columns[n] / KIN_GedcomRows::kWidth + 1);
+            byColumn.resize(static_cast<std::size_t>(nWidth));
+            byColumn[static_cast<std::size_t>(columns[n] / KIN_GedcomRows::kWidth)].push_back(n);
+            const std::int32_t nRight = rows.Next(static_cast<std::int32_t>(n));
+            if (nRight >= 0)
+            {
+                EXPECT_EQ(columns[static_cast<std::size_t>(nRight)],
+                          columns[n] + KIN_GedcomRows::kWidth);
+            }
+        }
+        for (const std::vector<std::size_t>& column : byColumn)
+        {
+            for (std::size_t i = 0; i < column.size(); ++i)
+            {
+                for (std::size_t j = i + 1; j < column.size(); ++j)
+                {
+                    const KIN_GedcomLifespan& a = lifespans[column[i]];
+                    const KIN_GedcomLifespan& b = lifespans[column[j]];
+                    EXPECT_TRUE(rows.HeldUntil(static_cast<std::int32_t>(column[i])) < b.nBegin ||
+                                rows.HeldUntil(static_cast<std::int32_t>(column[j])) < a.nBegin);
+                }
+            }
+        }
+        EXPECT_GE(nWidth, nLeast);
+        // At the least width itself, rows of several may find no free tracks side by side;
+        // any room to spare absorbs that.
+        if (dAllowance > 1.0)
+        {
+            EXPECT_LE(nWidth, std::ceil(dAllowance * nLeast) + KIN_GedcomCouples::kMaxRow)
+                << dAllowance;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, GedcomRandomTreeTest, ::testing::Range(1u, 13u));

@@ -102,6 +102,7 @@ TEST_F(ImportGedcom, ARefusedFileChangesNothingAndSaysWhy)
     } cases[] = {
         {"letter.ged", "Dear Ingrid,\nthe tree is attached.\n", "Not a GEDCOM file"},
         {"empty.ged", "", "empty"},
+        {"undated.ged", "0 HEAD\n0 @I1@ INDI\n1 NAME Ingrid\n0 TRLR\n", "nobody can be placed"},
         {"missing.ged", "", "Cannot read the file"},
     };
     for (const auto& refused : cases)

@@ -22,6 +22,7 @@
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QMenu>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStringBuilder>
@@ -61,12 +62,14 @@ const QFont& LineFont()
 // The least depth of an uncertain end's fade, in device pixels.
 constexpr qreal g_nLeastFadePixels = 6;
 
-// A fill from the colour at inner to nothing at the edge, vertically.
-QLinearGradient FadeTo(const QColor& color, qreal edge, qreal inner)
+// A fill from the colour at inner to nothing at the edge, vertically. PDF pages lose the
+// transparency of a gradient under a transform, so there it fades into the white page.
+QLinearGradient FadeTo(const QPainter* pQPainter, const QColor& color, qreal edge, qreal inner)
 {
     QLinearGradient fade(0, edge, 0, inner);
-    QColor clear = color;
-    clear.setAlpha(0);
+    const QPaintEngine* pQEngine = pQPainter->paintEngine();
+    QColor clear = pQEngine && pQEngine->type() == QPaintEngine::Pdf ? QColor(Qt::white) : color;
+    clear.setAlpha(pQEngine && pQEngine->type() == QPaintEngine::Pdf ? color.alpha() : 0);
     fade.setColorAt(0, clear);
     fade.setColorAt(1, color);
     return fade;
@@ -363,7 +366,7 @@ void KIN_GraphicPeriod::PaintUncertainShape(QPainter* pQPainter) const
     {
         pQPainter->save();
         pQPainter->setClipRect(clip, Qt::IntersectClip);
-        pQPainter->fillRect(area, FadeTo(brush().color(), edge, inner));
+        pQPainter->fillRect(area, FadeTo(pQPainter, brush().color(), edge, inner));
         pQPainter->setPen(dashed);
         pQPainter->setBrush(Qt::NoBrush);
         pQPainter->drawRect(area);

@@ -117,6 +117,8 @@ enum class KIN_Text : int
     PlaceholderFindPeriod,
     WarningAutosaveFailed,
     ProgressDrawDiagram,
+    LabelUncertain,
+    DetailsUncertainYear,
     Count
 };
 

@@ -118,6 +118,8 @@ const char* const g_texts[] = {
     "Find a period",
     "The autosave could not be written to:\n%1\nYour changes are not kept there until it can be written again: save them with File > Save.",
     "Drawing the diagram...",
+    "Uncertain",
+    "about %1",
 };
 static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
               "the English table must have one text per entry");

@@ -118,6 +118,8 @@ const char* const g_texts[] = {
     "Chercher une période",
     "La sauvegarde automatique n'a pas pu être écrite dans :\n%1\nVos modifications n'y sont plus conservées tant qu'elle ne peut pas être écrite : sauvegardez-les avec Fichier > Sauvegarder.",
     "Dessin du diagramme...",
+    "Incertain",
+    "vers %1",
 };
 static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
               "the French table must have one text per entry");

@@ -1,5 +1,6 @@
 #include "KIN_CommaLocale.h"
 #include "KIN_ExportTool.h"
+#include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
 #include "KIN_TestFolder.h"
@@ -13,10 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
+#include <vector>
 
 namespace
 {
@@ -114,6 +117,97 @@ TEST_F(ExportTool, PdfAndNormalisedXml)
     EXPECT_EQ(folder.Read(QStringLiteral("out.xml")),
               "<kinvora>\n\t<E b=\"0\" e=\"40\" w=\"10\" />\n\t<P b=\"2199\" e=\"2200\" w=\"2\" "
               "s=\"0\" i=\"1\" t=\"x\" d=\"\" cp=\"1\" cb=\"1\" ct=\"1\" />\n</kinvora>\n");
+}
+
+namespace
+{
+// A diagram of one period whose begin and end may be uncertain.
+std::string OnePeriod(const char* pFlags)
+{
+    return std::string("<kinvora>\n\t<E b=\"36\" e=\"38\" w=\"10\" />\n\t<P b=\"1800\" "
+                       "e=\"1900\" w=\"2\" s=\"1\" i=\"1\" t=\"Ada\" d=\"\" cp=\"-1\" "
+                       "cb=\"5\" ct=\"-1\"") +
+           pFlags + " />\n</kinvora>\n";
+}
+
+// The parts of the exported page around the period's begin and end, in points.
+std::array<QRect, 2> EndAreas(const std::string& diagram)
+{
+    const sp<KIN_IDataFile> document = CreateDataFile();
+    EXPECT_TRUE(document->Load(diagram));
+    KIN_ViewPeriods view(nullptr, document->GetData());
+    view.RebuildScene();
+    const KIN_GraphicPeriod* pPeriod = view.GetPeriods().at(0);
+    const QRectF area =
+        pPeriod->mapRectToScene(pPeriod->rect()).translated(-view.ExportRect().topLeft());
+    const int nDepth = static_cast<int>(area.height() * 0.15);
+    const QRect whole = area.toAlignedRect().adjusted(-3, -3, 3, 3);
+    return {QRect(whole.left(), whole.top(), whole.width(), nDepth),
+            QRect(whole.left(), whole.bottom() - nDepth, whole.width(), nDepth)};
+}
+
+// The pixels of a part of a PDF page drawn at a resolution, by pdftoppm.
+QImage PdfPixels(const QString& pdf, const QRect& points, int nDotsPerInch)
+{
+    const QRect dots(points.topLeft() * nDotsPerInch / 72, points.size() * nDotsPerInch / 72);
+    const QString prefix = pdf + QStringLiteral("-part");
+    QProcess process;
+    process.start(QStringLiteral(KINVORA_PDFTOPPM),
+                  {QStringLiteral("-r"), QString::number(nDotsPerInch), QStringLiteral("-x"),
+                   QString::number(dots.x()), QStringLiteral("-y"), QString::number(dots.y()),
+                   QStringLiteral("-W"), QString::number(dots.width()), QStringLiteral("-H"),
+                   QString::number(dots.height()), QStringLiteral("-png"),
+                   QStringLiteral("-singlefile"), pdf, prefix});
+    process.waitForFinished(60000);
+    return QImage(prefix + QStringLiteral(".png"));
+}
+} // namespace
+
+// An uncertain end differs from a certain one in the exported pixels, and only that end: in
+// the PNG, and in the PDF drawn at a quarter, the same and eight times its size.
+TEST_F(ExportTool, UncertainEndsShowInThePngAndThePdf)
+{
+    if (std::string(KINVORA_PDFTOPPM).empty())
+        GTEST_SKIP() << "pdftoppm is needed to see the PDF's pixels";
+    const struct
+    {
+        const char* pFlags;
+        bool bBegin;
+        bool bEnd;
+    } cases[] = {{"", false, false},
+                 {" ub=\"1\"", true, false},
+                 {" ue=\"1\"", false, true},
+                 {" ub=\"1\" ue=\"1\"", true, true}};
+    const int dotsPerInch[] = {18, 72, 576};
+    std::ostringstream errors;
+    std::vector<QImage> certain; // begin and end of the PNG, then of the PDF at each resolution
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.pFlags);
+        ASSERT_TRUE(folder.Write(QStringLiteral("one.xml"), OnePeriod(c.pFlags).c_str()));
+        ASSERT_EQ(KIN_ExportTool::Run("one.xml", "one.png", errors), KIN_ExportTool::Success);
+        ASSERT_EQ(KIN_ExportTool::Run("one.xml", "one.pdf", errors), KIN_ExportTool::Success);
+        const std::array<QRect, 2> ends = EndAreas("one.xml");
+        const QImage png(QStringLiteral("one.png"));
+        std::vector<QImage> shown;
+        for (const QRect& end : ends)
+            shown.push_back(png.copy(end));
+        for (const int nDotsPerInch : dotsPerInch)
+            for (const QRect& end : ends)
+                shown.push_back(
+                    PdfPixels(folder.Path(QStringLiteral("one.pdf")), end, nDotsPerInch));
+        for (const QImage& image : shown)
+            ASSERT_FALSE(image.isNull());
+        if (certain.empty())
+        {
+            certain = shown;
+            continue;
+        }
+        for (std::size_t n = 0; n < shown.size(); ++n)
+            EXPECT_EQ(shown[n] != certain[n], n % 2 == 0 ? c.bBegin : c.bEnd)
+                << (n < 2 ? "png" : "pdf") << " at " << (n < 2 ? 72 : dotsPerInch[n / 2 - 1])
+                << " dpi, " << (n % 2 == 0 ? "begin" : "end");
+    }
 }
 
 TEST_F(ExportTool, ExitCodesAndMessages)

@@ -5,6 +5,7 @@
 #include "KIN_DataPeriod.h"
 #include "KIN_DateScale.h"
 #include "KIN_Texts.h"
+#include "KIT_QT_CheckBox0.h"
 #include "KIT_QT_GridLayout.h"
 #include "KIT_QT_LineEdit0.h"
 #include "KIT_QT_TextEdit0.h"
@@ -37,6 +38,15 @@ KIN_DlgPeriodLimits::KIN_DlgPeriodLimits(QWidget* pQParent)
     };
     m_pBegin = addField(KIN_Text::LabelBirth, 0, KIN_Text::UnitYears);
     m_pEnd = addField(KIN_Text::LabelDeath, 1, KIN_Text::UnitYears);
+    // Beside each date: whether that year is only estimated.
+    const auto addUncertain = [pGrid](int nRow)
+    {
+        auto* pCheckBox = new KIT_QT_CheckBox0(KIT_ToQString(KIN_TextOf(KIN_Text::LabelUncertain)));
+        pGrid->addWidget(pCheckBox, nRow, 3);
+        return pCheckBox;
+    };
+    m_pUncertainBegin = addUncertain(0);
+    m_pUncertainEnd = addUncertain(1);
     m_pColumn = addField(KIN_Text::LabelShift, 2, KIN_Text::UnitColumns);
     m_pWidth = addField(KIN_Text::LabelWidth, 3, KIN_Text::UnitColumns);
 
@@ -81,6 +91,8 @@ void KIN_DlgPeriodLimits::Fill(const KIN_DataPeriod& period)
 {
     m_pBegin->setText(KIT_ToQString(KIN_DateToText(period.begin)));
     m_pEnd->setText(KIT_ToQString(KIN_DateToText(period.end)));
+    m_pUncertainBegin->setChecked(period.uncertainBegin);
+    m_pUncertainEnd->setChecked(period.uncertainEnd);
     SetNumber(m_pColumn, period.column);
     SetNumber(m_pWidth, period.width);
     m_pTitle->setPlainText(KIT_ToQString(period.title));
@@ -96,6 +108,8 @@ void KIN_DlgPeriodLimits::WriteBack(KIN_DataPeriod& period) const
 {
     period.begin = DateOf(m_pBegin, period.begin);
     period.end = DateOf(m_pEnd, period.end);
+    period.uncertainBegin = m_pUncertainBegin->isChecked();
+    period.uncertainEnd = m_pUncertainEnd->isChecked();
     period.column = NumberOf(m_pColumn);
     period.width = NumberOf(m_pWidth);
     period.title = KIT_ToBytes(m_pTitle->toPlainText());

@@ -7,11 +7,13 @@
 
 struct KIN_DataPeriod;
 class KIN_ComboColors;
+class KIT_QT_CheckBox0;
 class KIT_QT_LineEdit0;
 class KIT_QT_TextEdit0;
 
 // Edits one period: its dates, column and width, the title written on the diagram, the
-// details that are not, and its three colours. The record's id is left alone.
+// details that are not, its three colours and whether each date is uncertain. The record's id is
+// left alone.
 class KIN_DlgPeriodLimits : public KIN_DlgValid
 {
 public:
@@ -29,6 +31,8 @@ private:
 
     KIT_QT_LineEdit0* m_pBegin = nullptr;
     KIT_QT_LineEdit0* m_pEnd = nullptr;
+    KIT_QT_CheckBox0* m_pUncertainBegin = nullptr;
+    KIT_QT_CheckBox0* m_pUncertainEnd = nullptr;
     KIT_QT_LineEdit0* m_pColumn = nullptr;
     KIT_QT_LineEdit0* m_pWidth = nullptr;
     KIT_QT_TextEdit0* m_pTitle = nullptr;

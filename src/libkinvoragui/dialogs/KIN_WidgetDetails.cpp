@@ -2,11 +2,22 @@
 
 #include "KIN_DataPeriod.h"
 #include "KIN_DateScale.h"
+#include "KIN_Texts.h"
 #include "KIT_QT_HBoxLayout.h"
 #include "KIT_QT_Label0.h"
 #include "KIT_QT_VBoxLayout0.h"
 #include "KIT_QT_Widget0.h"
 #include "KIT_QtText.h"
+
+namespace
+{
+// The year as the panel shows it: "about" before an uncertain one.
+QString YearText(std::int64_t nYear, bool bUncertain)
+{
+    const QString year = KIT_ToQString(KIN_DateToText(nYear));
+    return bUncertain ? KIT_ToQString(KIN_TextOf(KIN_Text::DetailsUncertainYear)).arg(year) : year;
+}
+} // namespace
 
 KIN_WidgetDetails::KIN_WidgetDetails()
     : QWidget(nullptr, Qt::WindowFlags()), KIT_SafeObject("KIN_WidgetDetails"),
@@ -36,8 +47,8 @@ KIN_WidgetDetails::~KIN_WidgetDetails() = default;
 
 void KIN_WidgetDetails::ShowPeriod(const KIN_DataPeriod& period)
 {
-    m_pQBegin->setText(KIT_ToQString(KIN_DateToText(period.begin)));
-    m_pQEnd->setText(KIT_ToQString(KIN_DateToText(period.end)));
+    m_pQBegin->setText(YearText(period.begin, period.uncertainBegin));
+    m_pQEnd->setText(YearText(period.end, period.uncertainEnd));
     m_pQTitle->setText(KIT_ToQString(period.title));
     m_pQDetails->setText(KIT_ToQString(period.details));
     for (KIT_QT_Label0* pQLabel : {m_pQBegin, m_pQEnd, m_pQTitle, m_pQDetails})

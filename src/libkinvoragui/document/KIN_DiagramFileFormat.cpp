@@ -134,6 +134,11 @@ void WriteDiagram(const KIN_DataDiagram& diagram, Output& out)
         out.Attribute(" cp=\"", period.colorBorder);
         out.Attribute(" cb=\"", period.colorBackground);
         out.Attribute(" ct=\"", period.colorText);
+        // Only when set: a diagram without uncertain years is saved as it always was.
+        if (period.uncertainBegin)
+            out.Literal(" ub=\"1\"");
+        if (period.uncertainEnd)
+            out.Literal(" ue=\"1\"");
         out.Literal(" />\n");
     }
     for (const KIN_DataLink& link : diagram.links)
@@ -164,6 +169,13 @@ bool ReadLimits(const FIL_IElement& root, KIN_DataDiagram& diagram)
            limits->GetValue("w", diagram.width);
 }
 
+// An optional flag: absent, "0" or text that is no number leaves it unset.
+bool FlagOf(const FIL_IElement& element, const char* pName)
+{
+    std::int32_t nValue = 0;
+    return element.GetValue(pName, nValue) && nValue != 0;
+}
+
 bool ReadPeriod(const FIL_IElement& element, KIN_DataPeriod& period)
 {
     long long nBegin = 0;
@@ -177,6 +189,8 @@ bool ReadPeriod(const FIL_IElement& element, KIN_DataPeriod& period)
         return false;
     period.begin = nBegin;
     period.end = nEnd;
+    period.uncertainBegin = FlagOf(element, "ub");
+    period.uncertainEnd = FlagOf(element, "ue");
     KIN_EscapeTable::UnescapeText(period.title);
     KIN_EscapeTable::UnescapeText(period.details);
     return true;

@@ -19,8 +19,10 @@
 #include <QGraphicsSceneContextMenuEvent>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
+#include <QLinearGradient>
 #include <QListWidget>
 #include <QMenu>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStringBuilder>
@@ -55,6 +57,22 @@ const QFont& LineFont()
         return lineFont;
     }();
     return font;
+}
+
+// The least depth of an uncertain end's fade, in device pixels.
+constexpr qreal g_nLeastFadePixels = 6;
+
+// A fill from the colour at inner to nothing at the edge, vertically. PDF pages lose the
+// transparency of a gradient under a transform, so there it fades into the white page.
+QLinearGradient FadeTo(const QPainter* pQPainter, const QColor& color, qreal edge, qreal inner)
+{
+    QLinearGradient fade(0, edge, 0, inner);
+    const QPaintEngine* pQEngine = pQPainter->paintEngine();
+    QColor clear = pQEngine && pQEngine->type() == QPaintEngine::Pdf ? QColor(Qt::white) : color;
+    clear.setAlpha(pQEngine && pQEngine->type() == QPaintEngine::Pdf ? color.alpha() : 0);
+    fade.setColorAt(0, clear);
+    fade.setColorAt(1, color);
+    return fade;
 }
 
 int FloorHalf(int n)
@@ -108,6 +126,8 @@ void KIN_GraphicPeriod::ApplyRecord()
     setPos(100.0 * m_pPeriod->column + 5, 5.0 * nBegin + 2);
     setZValue(y());
 
+    m_bUncertainBegin = m_pPeriod->uncertainBegin;
+    m_bUncertainEnd = m_pPeriod->uncertainEnd;
     m_title = KIT_ToQString(m_pPeriod->title);
     m_nTitleLines = 1 + static_cast<int>(m_title.count(QLatin1Char('\n')));
     m_textRect = TextRect();
@@ -300,7 +320,10 @@ QRectF KIN_GraphicPeriod::boundingRect() const
 void KIN_GraphicPeriod::paint(QPainter* pQPainter, const QStyleOptionGraphicsItem* pQOption,
                               QWidget* pQWidget)
 {
-    QGraphicsRectItem::paint(pQPainter, pQOption, pQWidget);
+    if ((m_bUncertainBegin || m_bUncertainEnd) && rect().height() > 0)
+        PaintUncertainShape(pQPainter);
+    else
+        QGraphicsRectItem::paint(pQPainter, pQOption, pQWidget);
     pQPainter->setPen(m_textPen);
     int n = 0;
     for (const QStringView text : QStringTokenizer(m_title, QLatin1Char('\n')))
@@ -308,6 +331,51 @@ void KIN_GraphicPeriod::paint(QPainter* pQPainter, const QStyleOptionGraphicsIte
         pQPainter->setFont(n == 0 ? TitleFont() : LineFont());
         pQPainter->drawText(QPointF(5, 25 + 20 * n++), text.toString());
     }
+}
+
+void KIN_GraphicPeriod::PaintUncertainShape(QPainter* pQPainter) const
+{
+    const QRectF area = rect();
+    const qreal height = area.height();
+    // A tenth of the height, but never so thin that a small zoom hides it, and never so deep
+    // that the two ends of a period meet.
+    const qreal pixelsPerUnit = std::abs(pQPainter->worldTransform().m22());
+    const qreal pixel = pixelsPerUnit > 0 ? 1 / pixelsPerUnit : 1;
+    const qreal fade = std::min(std::max(height / 10, g_nLeastFadePixels * pixel),
+                                height / (m_bUncertainBegin && m_bUncertainEnd ? 3 : 2));
+    // Bands across the rectangle, wide enough for its border; the certain one between the
+    // uncertain ends is drawn as any period is, so that its pixels are a certain period's.
+    const qreal margin = pen().widthF() + 2 * pixel;
+    const qreal outerTop = area.top() - margin;
+    const qreal outerBottom = area.bottom() + margin;
+    const qreal top = m_bUncertainBegin ? area.top() + fade : outerTop;
+    const qreal bottom = m_bUncertainEnd ? area.bottom() - fade : outerBottom;
+    const auto band = [&](qreal from, qreal to)
+    { return QRectF(area.left() - margin, from, area.width() + 2 * margin, to - from); };
+
+    pQPainter->save();
+    pQPainter->setClipRect(band(top, bottom), Qt::IntersectClip);
+    pQPainter->setPen(pen());
+    pQPainter->setBrush(brush());
+    pQPainter->drawRect(area);
+    pQPainter->restore();
+
+    QPen dashed = pen();
+    dashed.setDashPattern({3, 3});
+    const auto paintFading = [&](const QRectF& clip, qreal edge, qreal inner)
+    {
+        pQPainter->save();
+        pQPainter->setClipRect(clip, Qt::IntersectClip);
+        pQPainter->fillRect(area, FadeTo(pQPainter, brush().color(), edge, inner));
+        pQPainter->setPen(dashed);
+        pQPainter->setBrush(Qt::NoBrush);
+        pQPainter->drawRect(area);
+        pQPainter->restore();
+    };
+    if (m_bUncertainBegin)
+        paintFading(band(outerTop, top), area.top(), top);
+    if (m_bUncertainEnd)
+        paintFading(band(bottom, outerBottom), area.bottom(), bottom);
 }
 
 qsizetype KIN_GraphicPeriod::FirstLineLength() const

@@ -76,6 +76,8 @@ private:
     KIN_GraphicConnection* CreatePoint(int nIndex, bool bLinked);
     QPointF PointPlace(int nIndex) const;
     void ApplyLook(int nAlpha, int nBorderWidth);
+    // The rectangle with each uncertain end fading out under a dashed border.
+    void PaintUncertainShape(QPainter* pQPainter) const;
     void ScrollIntoView();
     QRectF TextRect() const;
     qsizetype FirstLineLength() const;
@@ -91,6 +93,8 @@ private:
     // One text, split when drawn: a list of lines per period costs more than the drawing.
     QString m_title;
     int m_nTitleLines = 1;
+    bool m_bUncertainBegin = false;
+    bool m_bUncertainEnd = false;
     QRectF m_textRect;
     QPen m_textPen;
     std::array<KIN_GraphicConnection*, PointCount> m_points{};

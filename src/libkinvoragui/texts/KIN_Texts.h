@@ -124,6 +124,8 @@ enum class KIN_Text : int
     ButtonSaveElsewhere,
     ButtonCloseUnsaved,
     ButtonBackToDiagram,
+    LabelUncertain,
+    DetailsUncertainYear,
     Count
 };
 

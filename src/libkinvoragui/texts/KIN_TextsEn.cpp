@@ -125,6 +125,8 @@ const char* const g_texts[] = {
     "Save elsewhere...",
     "Close without saving",
     "Back to the diagram",
+    "Uncertain",
+    "about %1",
 };
 static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
               "the English table must have one text per entry");

@@ -125,6 +125,8 @@ const char* const g_texts[] = {
     "Enregistrer ailleurs...",
     "Fermer sans enregistrer",
     "Revenir au diagramme",
+    "Incertain",
+    "vers %1",
 };
 static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
               "the French table must have one text per entry");

@@ -3,6 +3,7 @@
 #include "KIN_DialogDriver.h"
 #include "KIN_DlgPeriodLimits.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QTextEdit>
 
@@ -14,7 +15,8 @@ static void PrintTo(const KIN_DataPeriod& period, std::ostream* pOut)
     *pOut << "{id " << period.id << ", \"" << period.title << "\", \"" << period.details << "\", "
           << period.begin << " to " << period.end << ", column " << period.column << ", width "
           << period.width << ", colours " << period.colorBorder << "/" << period.colorBackground
-          << "/" << period.colorText << "}";
+          << "/" << period.colorText << ", uncertain " << period.uncertainBegin << "/"
+          << period.uncertainEnd << "}";
 }
 
 namespace
@@ -37,6 +39,12 @@ QLineEdit* BeginField(const QDialog& dialog)
 QLineEdit* EndField(const QDialog& dialog)
 {
     return Field(dialog, 1);
+}
+
+// The "Uncertain" box beside the begin (row 0) or the end (row 1).
+QCheckBox* UncertainBox(const QDialog& dialog, int nRow)
+{
+    return KIN_CellOf<QCheckBox>(dialog, nRow, 3);
 }
 
 QTextEdit* TitleEditor(const QDialog& dialog)
@@ -115,14 +123,16 @@ TEST(DlgPeriodLimits, GridHoldsEveryFieldInItsCell)
     QGridLayout* pQGrid = KIN_GridOf(dialog);
     ASSERT_NE(pQGrid, nullptr);
     EXPECT_EQ(pQGrid->rowCount(), 12);
-    EXPECT_EQ(pQGrid->columnCount(), 3);
+    EXPECT_EQ(pQGrid->columnCount(), 4);
     const Cell cells[] = {
         {0, 0, 1, "Birth day:"},
         {0, 1, 1, nullptr},
         {0, 2, 1, "years"},
+        {0, 3, 1, nullptr},
         {1, 0, 1, "Death:"},
         {1, 1, 1, nullptr},
         {1, 2, 1, "years"},
+        {1, 3, 1, nullptr},
         {2, 0, 1, "Shift:"},
         {2, 1, 1, nullptr},
         {2, 2, 1, "columns"},
@@ -170,6 +180,46 @@ TEST(DlgPeriodLimits, GridHoldsEveryFieldInItsCell)
     EXPECT_EQ(DetailsEditor(dialog)->lineWrapMode(), QTextEdit::NoWrap);
     for (int nRow = 9; nRow < 12; ++nRow)
         EXPECT_NE(Chooser(dialog, nRow), nullptr) << nRow;
+    for (int nRow = 0; nRow < 2; ++nRow)
+    {
+        ASSERT_NE(UncertainBox(dialog, nRow), nullptr) << nRow;
+        EXPECT_EQ(UncertainBox(dialog, nRow)->text(), S("Uncertain"));
+    }
+}
+
+// Each box shows its flag; a click turns it over and OK writes it back, Escape does not.
+TEST(DlgPeriodLimits, UncertainBoxesShowAndWriteBackTheFlags)
+{
+    KIN_DlgPeriodLimits dialog(nullptr);
+    const bool flags[][2] = {{false, false}, {true, false}, {false, true}, {true, true}};
+    for (const auto& flag : flags)
+        for (const int nClicked : {-1, 0, 1})
+            for (const bool bConfirm : {true, false})
+            {
+                SCOPED_TRACE(testing::Message()
+                             << flag[0] << flag[1] << " click " << nClicked << " ok " << bConfirm);
+                KIN_DataPeriod period = SamplePeriod();
+                period.uncertainBegin = flag[0];
+                period.uncertainEnd = flag[1];
+                bool shown[2] = {};
+                KIN_WhenOpen(dialog,
+                             [&]
+                             {
+                                 for (int nRow = 0; nRow < 2; ++nRow)
+                                     shown[nRow] = UncertainBox(dialog, nRow)->isChecked();
+                                 if (nClicked >= 0)
+                                     QTest::mouseClick(UncertainBox(dialog, nClicked),
+                                                       Qt::LeftButton);
+                                 if (bConfirm)
+                                     KIN_ButtonOf(dialog, S("OK"))->setFocus(Qt::TabFocusReason);
+                                 KIN_PressKey(bConfirm ? Qt::Key_Return : Qt::Key_Escape);
+                             });
+                EXPECT_EQ(dialog.Run("t", period), bConfirm);
+                EXPECT_EQ(shown[0], flag[0]);
+                EXPECT_EQ(shown[1], flag[1]);
+                EXPECT_EQ(period.uncertainBegin, flag[0] != (bConfirm && nClicked == 0));
+                EXPECT_EQ(period.uncertainEnd, flag[1] != (bConfirm && nClicked == 1));
+            }
 }
 
 TEST(DlgPeriodLimits, ShowsTheRecordUnderTheGivenTitle)

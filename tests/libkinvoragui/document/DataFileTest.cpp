@@ -164,6 +164,7 @@ TEST_F(DataFileTest, PeriodsAreClampedWhenAddedOrChanged)
     changed.width = -7;
     changed.title = "changed";
     changed.colorText = 42;
+    changed.uncertainEnd = true; // kept through the clamping of its end
     m_document->ChangePeriod(changed);
     const KIN_DataPeriod& after = Data().periods.back();
     EXPECT_EQ(after.begin, 1000);
@@ -171,6 +172,8 @@ TEST_F(DataFileTest, PeriodsAreClampedWhenAddedOrChanged)
     EXPECT_EQ(after.width, 2);
     EXPECT_EQ(after.title, "changed");
     EXPECT_EQ(after.colorText, 42); // colour indexes are not clamped
+    EXPECT_FALSE(after.uncertainBegin);
+    EXPECT_TRUE(after.uncertainEnd);
 }
 
 TEST_F(DataFileTest, ChangePeriodWithUnknownIdChangesNothing)

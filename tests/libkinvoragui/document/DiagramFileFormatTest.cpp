@@ -1,3 +1,5 @@
+#include "FIL_IElement.h"
+#include "FIL_OpenFile.h"
 #include "KIN_DataFile.h"
 #include "KIN_DiagramFileFormat.h"
 #include "KIN_TestFiles.h"
@@ -108,7 +110,9 @@ TEST_F(DiagramFileTest, SavedDocumentLoadsBackEqual)
     KIN_DataPeriod period = Period("a\nb\tc \xC3\xA9 <&> \"q\" 'p' \x01\x1F\r");
     period.details = "details; with: punctuation!";
     document->AddPeriod(period);
-    document->AddPeriod(Period("second"));
+    KIN_DataPeriod second = Period("second");
+    second.uncertainEnd = true;
+    document->AddPeriod(second);
     document->AddLink(KIN_DataLink{2, 1, 3, 0});
     KIN_DataImage image;
     image.scale = 1234567.0;
@@ -131,6 +135,92 @@ TEST_F(DiagramFileTest, SavedDocumentLoadsBackEqual)
     EXPECT_EQ(loaded.begin, 4);
     EXPECT_EQ(loaded.end, 30);
     EXPECT_EQ(loaded.width, 25);
+}
+
+// Each line is loaded, checked and saved again: the file comes back byte for byte, so a file
+// with no uncertain year is written as it always was.
+TEST_F(DiagramFileTest, UncertainYearsLoadAndSaveByteForByte)
+{
+    const std::string head = "<kinvora>\n\t<E b=\"0\" e=\"40\" w=\"10\" />\n";
+    const std::string period = "\t<P b=\"1850\" e=\"1920\" w=\"2\" s=\"1\" i=\"1\" t=\"A\" d=\"\" "
+                               "cp=\"-1\" cb=\"-1\" ct=\"-1\"";
+    const struct
+    {
+        const char* pAttributes;
+        bool bBegin;
+        bool bEnd;
+    } cases[] = {{"", false, false},
+                 {" ub=\"1\"", true, false},
+                 {" ue=\"1\"", false, true},
+                 {" ub=\"1\" ue=\"1\"", true, true}};
+    for (const auto& c : cases)
+    {
+        const std::string text = head + period + c.pAttributes + " />\n</kinvora>\n";
+        ASSERT_TRUE(document->Load(Write("in.xml", text))) << c.pAttributes;
+        ASSERT_EQ(Data().periods.size(), 1u);
+        EXPECT_EQ(Data().periods[0].uncertainBegin, c.bBegin) << c.pAttributes;
+        EXPECT_EQ(Data().periods[0].uncertainEnd, c.bEnd) << c.pAttributes;
+        EXPECT_EQ(Saved(), text);
+    }
+}
+
+TEST_F(DiagramFileTest, UncertainFlagsAreReadLeniently)
+{
+    const struct
+    {
+        const char* pAttributes;
+        bool bBegin;
+        bool bEnd;
+        const char* pSaved; // what follows ct="-1" when saved
+    } cases[] = {
+        {" ue=\"1\" ub=\"1\"", true, true, " ub=\"1\" ue=\"1\""}, // any order
+        {" ub=\"0\" ue=\"0\"", false, false, ""},
+        {" ub=\"7\"", true, false, " ub=\"1\""},
+        {" ub=\"yes\" ue=\"\"", false, false, ""},        // not a number: certain
+        {" ub=\"1\" zz=\"3\"", true, false, " ub=\"1\""}, // unknown attributes ignored
+    };
+    for (const auto& c : cases)
+    {
+        Write("in.xml", std::string("<kinvora><E b=\"0\" e=\"40\" w=\"10\" /><P b=\"1850\" "
+                                    "e=\"1920\" w=\"2\" s=\"1\" i=\"1\" t=\"A\" d=\"\" "
+                                    "cp=\"-1\" cb=\"-1\" ct=\"-1\"") +
+                            c.pAttributes + " /></kinvora>");
+        ASSERT_TRUE(document->Load(Path("in.xml"))) << c.pAttributes;
+        ASSERT_EQ(Data().periods.size(), 1u) << c.pAttributes;
+        EXPECT_EQ(Data().periods[0].uncertainBegin, c.bBegin) << c.pAttributes;
+        EXPECT_EQ(Data().periods[0].uncertainEnd, c.bEnd) << c.pAttributes;
+        EXPECT_NE(Saved().find(std::string("ct=\"-1\"") + c.pSaved + " />"), std::string::npos)
+            << c.pAttributes;
+    }
+}
+
+// The flags are attributes like the others: the brace text of the same file carries them,
+// and only on the periods that have them.
+TEST_F(DiagramFileTest, UncertainFlagsSurviveTheBraceFormat)
+{
+    KIN_DataPeriod uncertain = Period("u");
+    uncertain.uncertainBegin = true;
+    uncertain.uncertainEnd = true;
+    document->AddPeriod(Period("c"));
+    document->AddPeriod(uncertain);
+    ASSERT_TRUE(document->Save(Path("flags.xml")));
+    const sp<FIL_IAutomat> xml = FIL_OpenXml(Path("flags.xml").c_str());
+    ASSERT_TRUE(xml);
+    ASSERT_TRUE(xml->SaveFile(Path("flags.txt").c_str()));
+    const std::string brace = Read(Path("flags.txt"));
+    EXPECT_EQ(brace.find("ub"), brace.rfind("ub")) << brace; // once: the second period only
+    const sp<FIL_IAutomat> text = FIL_OpenFile(Path("flags.txt").c_str(), nullptr, false);
+    ASSERT_TRUE(text) << brace;
+    ASSERT_TRUE(text->GetRoot());
+    // The brace file holds the XML root as its one table.
+    const sp<FIL_IElement> root = text->GetRoot()->GetElement("kinvora", 1);
+    ASSERT_TRUE(root);
+    std::string flag;
+    EXPECT_FALSE(root->GetElement("P", 1)->GetValue("ub", flag));
+    ASSERT_TRUE(root->GetElement("P", 2)->GetValue("ub", flag));
+    EXPECT_EQ(flag, "1");
+    ASSERT_TRUE(root->GetElement("P", 2)->GetValue("ue", flag));
+    EXPECT_EQ(flag, "1");
 }
 
 TEST_F(DiagramFileTest, TitlesThatSpellTokensReadBackAsTyped)

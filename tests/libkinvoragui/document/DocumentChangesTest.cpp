@@ -142,6 +142,8 @@ private:
         period.column = Pick(12) - 2;
         period.width = Pick(4);
         period.colorBorder = Pick(20) - 1;
+        period.uncertainBegin = Pick(3) == 0;
+        period.uncertainEnd = Pick(3) == 0;
         return period;
     }
 

@@ -1,5 +1,11 @@
+#include "KIN_DataPeriod.h"
 #include "KIN_DlgDiagramShift.h"
+#include "KIN_DlgPeriodLimits.h"
 #include "KIN_DlgValid.h"
+#include "KIN_WidgetDetails.h"
+#include "KIT_QT_Label0.h"
+
+#include <QCheckBox>
 
 #include <QGridLayout>
 #include <QLabel>
@@ -38,4 +44,22 @@ TEST(DialogsFrench, ButtonsSayAnnulerAndOk)
         texts << pQButton->text();
     texts.sort();
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Annuler"), QStringLiteral("OK")}));
+}
+
+TEST(DialogsFrench, UncertainYearsSayIncertainAndVers)
+{
+    KIN_DlgPeriodLimits dialog(nullptr);
+    QStringList boxes;
+    for (const QCheckBox* pQBox : dialog.findChildren<QCheckBox*>())
+        boxes << pQBox->text();
+    EXPECT_EQ(boxes, (QStringList{QStringLiteral("Incertain"), QStringLiteral("Incertain")}));
+
+    KIN_WidgetDetails details;
+    KIN_DataPeriod period;
+    period.begin = 1850;
+    period.end = 1920;
+    period.uncertainBegin = true;
+    details.ShowPeriod(period);
+    EXPECT_EQ(details.GetBeginLabel()->text(), QStringLiteral("vers 1850"));
+    EXPECT_EQ(details.GetEndLabel()->text(), QStringLiteral("1920"));
 }

@@ -128,6 +128,8 @@ protected:
         period.colorBackground = Pick(4) - 1;
         period.colorBorder = Pick(4) - 1;
         period.colorText = Pick(4) - 1;
+        period.uncertainBegin = Pick(4) == 0;
+        period.uncertainEnd = Pick(4) == 0;
         period.id = nId;
         return period;
     }

@@ -11,6 +11,7 @@
 #include "KIT_QT_ListWidget0.h"
 #include "KIT_QtText.h"
 
+#include <QCheckBox>
 #include <QKeySequence>
 
 #include <functional>
@@ -160,6 +161,21 @@ const StepCase g_steps[] = {
      {
          test.ItemOf(2)->SelectPeriod();
          EditPeriod(test, "&Edit/Change period");
+     },
+     2, 2},
+    {"UncertainEnd", "Change period",
+     [](Undo& test)
+     {
+         test.ItemOf(2)->SelectPeriod();
+         KIN_WhenModal<KIN_DlgPeriodLimits> dialog(
+             [](KIN_DlgPeriodLimits& shown)
+             {
+                 QTest::mouseClick(KIN_CellOf<QCheckBox>(shown, 1, 3), Qt::LeftButton);
+                 KIN_PressOk(shown);
+             });
+         test.Trigger("&Edit/Change period");
+         ASSERT_TRUE(dialog.Seen());
+         ASSERT_TRUE(test.ItemOf(2)->GetRecord().uncertainEnd);
      },
      2, 2},
     {"RemovePeriod", "Remove period",

@@ -1,5 +1,6 @@
 // Typing in the period search field against the least such a keystroke can cost: finding the
 // folded text in a plain array of the same folded keys.
+#include "KIN_DocumentSession.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
 #include "KIN_WidgetFindPeriod.h"
@@ -45,7 +46,7 @@ struct Window
     explicit Window(int nPeople)
     {
         QDir::setCurrent(folder.path());
-        main.GetDocument()->Replace(People(nPeople));
+        main.GetSession()->GetDocument()->Replace(People(nPeople));
         main.RefreshAll();
     }
     QTemporaryDir folder;

@@ -2,12 +2,14 @@
 // plain rectangle items with five ellipse children, and the heap each takes per period.
 #include "KIN_AutosaveWriter.h"
 #include "KIN_DiagramFileFormat.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_GedcomTreeGenerator.h"
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
 #include "KIN_ScenePeriods.h"
+#include "KIN_SessionTestAccess.h"
 #include "KIN_UndoHistory.h"
 #include "KIN_ViewPeriods.h"
 
@@ -129,7 +131,7 @@ void BM_RefreshAll(benchmark::State& state)
     const int nPeriods = static_cast<int>(state.range(0));
     Workspace workspace;
     KIN_MainWindow window;
-    FillDocument(*window.GetDocument(), nPeriods);
+    FillDocument(*window.GetSession()->GetDocument(), nPeriods);
     const double before = HeapKiB();
     window.RefreshAll();
     QCoreApplication::processEvents();
@@ -156,7 +158,7 @@ void BM_LinkDragStartAndEnd(benchmark::State& state)
     Workspace workspace;
     KIN_MainWindow window;
     window.resize(1200, 900);
-    FillDocument(*window.GetDocument(), nPeriods);
+    FillDocument(*window.GetSession()->GetDocument(), nPeriods);
     for (auto _ : state)
     {
         state.PauseTiming();
@@ -245,14 +247,15 @@ void BM_UndoRedoInWindow(benchmark::State& state)
     const int nPeriods = static_cast<int>(state.range(0));
     Workspace workspace;
     KIN_MainWindow window;
-    FillDocument(*window.GetDocument(), nPeriods);
-    window.ChangePeriod(MovedPeriod(*window.GetDocument(), 0), KIN_Text::StepMovePeriod);
+    FillDocument(*window.GetSession()->GetDocument(), nPeriods);
+    window.ChangePeriod(MovedPeriod(*window.GetSession()->GetDocument(), 0),
+                        KIN_Text::StepMovePeriod);
     QCoreApplication::processEvents();
     for (auto _ : state)
     {
-        window.GetHistory()->undo();
+        window.GetSession()->GetHistory()->undo();
         QCoreApplication::processEvents();
-        window.GetHistory()->redo();
+        window.GetSession()->GetHistory()->redo();
         QCoreApplication::processEvents();
     }
     state.counters["periods"] = nPeriods;
@@ -268,11 +271,11 @@ void BM_OneRecordChange(benchmark::State& state)
     Workspace workspace;
     KIN_MainWindow window;
     window.resize(1200, 900);
-    window.SetIncrementalRefresh(state.range(2) != 0);
-    FillDocument(*window.GetDocument(), nPeriods);
+    KIN_SessionTestAccess::SetIncrementalRefresh(*window.GetSession(), state.range(2) != 0);
+    FillDocument(*window.GetSession()->GetDocument(), nPeriods);
     window.RefreshAll();
     QCoreApplication::processEvents();
-    const KIN_IDataFile& document = *window.GetDocument();
+    const KIN_IDataFile& document = *window.GetSession()->GetDocument();
     std::size_t nStep = 0;
     std::vector<double> milliseconds;
     for (auto _ : state)
@@ -303,7 +306,7 @@ void BM_OneRecordChange(benchmark::State& state)
             break;
         }
         QCoreApplication::processEvents();
-        window.GetHistory()->undo();
+        window.GetSession()->GetHistory()->undo();
         QCoreApplication::processEvents();
         milliseconds.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
@@ -332,7 +335,7 @@ struct PaintSetup
         }
         else
         {
-            FillDocument(*window.GetDocument(), nPeriods);
+            FillDocument(*window.GetSession()->GetDocument(), nPeriods);
             window.RefreshAll();
         }
         const auto& periods = window.GetView()->GetPeriods();
@@ -458,7 +461,7 @@ void BM_StartUp(benchmark::State& state)
     {
         const sp<KIN_IDataFile> document = CreateDataFile();
         FillDocument(*document, nPeriods);
-        document->Save(KIN_MainWindow::AutosaveFile());
+        document->Save(KIN_DocumentSession::AutosaveFile());
     }
     const double before = PeakResidentKiB();
     double added = 0;
@@ -486,7 +489,7 @@ void BM_CloseAgainstStart(benchmark::State& state)
     {
         const sp<KIN_IDataFile> document = CreateDataFile();
         FillDocument(*document, nPeriods);
-        document->Save(KIN_MainWindow::AutosaveFile());
+        document->Save(KIN_DocumentSession::AutosaveFile());
     }
     double startSeconds = 0.0;
     double closeSeconds = 0.0;
@@ -580,7 +583,7 @@ struct AutosaveSetup
 void BM_AutosaveOnInterfaceThread(benchmark::State& state)
 {
     const AutosaveSetup setup(static_cast<int>(state.range(0)));
-    KIN_AutosaveWriter writer(KIN_MainWindow::AutosaveFile());
+    KIN_AutosaveWriter writer(KIN_DocumentSession::AutosaveFile());
     for (auto _ : state)
     {
         writer.Post(*setup.document->GetData());
@@ -596,17 +599,19 @@ void BM_AutosaveSynchronous(benchmark::State& state)
 {
     const AutosaveSetup setup(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        KIN_DiagramFileFormat::Save(*setup.document->GetData(), KIN_MainWindow::AutosaveFile());
+        KIN_DiagramFileFormat::Save(*setup.document->GetData(),
+                                    KIN_DocumentSession::AutosaveFile());
     state.counters["periods"] = static_cast<double>(state.range(0));
     state.counters["file_KiB"] =
-        static_cast<double>(std::filesystem::file_size(KIN_MainWindow::AutosaveFile())) / 1024.0;
+        static_cast<double>(std::filesystem::file_size(KIN_DocumentSession::AutosaveFile())) /
+        1024.0;
 }
 
 // From the capture to the file whole on disk: copy, post and the worker's save.
 void BM_AutosaveComplete(benchmark::State& state)
 {
     const AutosaveSetup setup(static_cast<int>(state.range(0)));
-    KIN_AutosaveWriter writer(KIN_MainWindow::AutosaveFile());
+    KIN_AutosaveWriter writer(KIN_DocumentSession::AutosaveFile());
     for (auto _ : state)
     {
         writer.Post(*setup.document->GetData());

@@ -9,7 +9,6 @@
 #include "KIT_QtText.h"
 
 #include <QBuffer>
-#include <QDate>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -130,10 +129,7 @@ bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error
         error << "kinvora-export: cannot load " << input << ": " << LoadError() << '\n';
         return false;
     }
-    KIN_GedcomOptions options;
-    options.words = KIN_GedcomTexts::Words();
-    options.nCurrentYear = QDate::currentDate().year();
-    KIN_GedcomResult result = KIN_GedcomImport::ImportFile(input, options);
+    KIN_GedcomResult result = KIN_GedcomImport::ImportFile(input, KIN_GedcomTexts::Options());
     if (result.error != KIN_GedcomError::None)
     {
         error << "kinvora-export: cannot import " << input << ": "

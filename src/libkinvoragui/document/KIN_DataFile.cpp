@@ -1,5 +1,6 @@
 #include "KIN_DataFile.h"
 
+#include "KIN_DateLimits.h"
 #include "KIN_DiagramFileFormat.h"
 #include "KIN_DocumentChanges.h"
 
@@ -10,14 +11,10 @@
 
 namespace
 {
-constexpr std::int32_t kLastBeginStep = 39;
-constexpr std::int32_t kLastEndStep = 40;
+using namespace KIN_DateLimits;
+
 constexpr std::int32_t kMinDiagramWidth = 10;
 constexpr std::int32_t kMinPeriodWidth = 2;
-constexpr std::int64_t kFirstBeginYear = -100000000000LL;
-constexpr std::int64_t kFirstEndYear = -99999999999LL;
-constexpr std::int64_t kLastBeginYear = 2199;
-constexpr std::int64_t kLastEndYear = 2200;
 
 // Adds without overflowing: values from a file may sit at the ends of the 32-bit range.
 std::int32_t SaturatedSum(std::int32_t nValue, std::int32_t nDelta)
@@ -257,8 +254,7 @@ void KIN_DataFile::ChangeRecorded(std::vector<Entry>& records, std::size_t nAt, 
     ReplaceRecorded(records, nAt, after);
 }
 
-template <class Entry>
-void KIN_DataFile::AppendRecorded(std::vector<Entry>& records, Entry added)
+template <class Entry> void KIN_DataFile::AppendRecorded(std::vector<Entry>& records, Entry added)
 {
     records.push_back(std::move(added));
     if (m_pChanges)
@@ -267,8 +263,7 @@ void KIN_DataFile::AppendRecorded(std::vector<Entry>& records, Entry added)
 }
 
 template <class Entry>
-void KIN_DataFile::ReplaceRecorded(std::vector<Entry>& records, std::size_t nAt,
-                                   const Entry& after)
+void KIN_DataFile::ReplaceRecorded(std::vector<Entry>& records, std::size_t nAt, const Entry& after)
 {
     if (m_pChanges)
         m_pChanges->Record(KIN_DocumentChanges::Change<Entry>{nAt, records[nAt], after});

@@ -1,5 +1,6 @@
 #include "KIN_DateScale.h"
 
+#include "KIN_DateLimits.h"
 #include "KIT_TextFormat.h"
 
 #include <cmath>
@@ -9,9 +10,9 @@
 
 namespace
 {
-constexpr std::size_t kStepCount = 41;
+using KIN_DateLimits::kStepCount;
 constexpr std::size_t kLinearFirstStep = 8; // the step of -1000
-constexpr std::int64_t kFirstYear = -100000000000LL;
+constexpr std::int64_t kFirstYear = KIN_DateLimits::kFirstBeginYear;
 constexpr std::int64_t kLinearFrom = -1000;
 constexpr std::int64_t kLinearStep = 100;
 constexpr std::int32_t kPowerOfTenSpan = 90;

@@ -1,5 +1,6 @@
 #include "KIN_GedcomDiagramBuilder.h"
 
+#include "KIN_DateLimits.h"
 #include "KIN_DateScale.h"
 #include "KIN_GedcomRows.h"
 
@@ -9,8 +10,8 @@
 namespace
 {
 constexpr std::size_t kPeoplePerReport = 4096;
-constexpr std::int32_t kLastBeginStep = 39;
-constexpr std::int32_t kLastEndStep = 40;
+using KIN_DateLimits::kLastBeginStep;
+using KIN_DateLimits::kLastEndStep;
 constexpr std::int32_t kMinWidth = 10;
 
 std::int32_t BorderOf(KIN_GedcomPerson::Sex sex)

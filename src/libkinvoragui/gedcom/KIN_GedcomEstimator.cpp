@@ -1,5 +1,6 @@
 #include "KIN_GedcomEstimator.h"
 
+#include "KIN_DateLimits.h"
 #include "KIN_GedcomDateParser.h"
 
 #include <algorithm>
@@ -10,9 +11,9 @@ constexpr std::int64_t kGeneration = 28;
 constexpr std::int64_t kSpouseGap = 3; // the husband is taken to be the elder
 constexpr std::int64_t kLifetime = 70;
 constexpr std::int64_t kLongestLife = 100;
-constexpr std::int64_t kFirstBegin = -100000000000LL;
-constexpr std::int64_t kLastBegin = 2199;
-constexpr std::int64_t kLastEnd = 2200;
+constexpr std::int64_t kFirstBegin = KIN_DateLimits::kFirstBeginYear;
+constexpr std::int64_t kLastBegin = KIN_DateLimits::kLastBeginYear;
+constexpr std::int64_t kLastEnd = KIN_DateLimits::kLastEndYear;
 constexpr std::size_t kPeoplePerReport = 4096;
 
 std::int64_t FloorDiv(std::int64_t nValue, std::int64_t nDivisor)

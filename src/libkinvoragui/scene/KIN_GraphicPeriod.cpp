@@ -8,6 +8,7 @@
 #include "KIN_ItemListPeriod.h"
 #include "KIN_MainWindow.h"
 #include "KIN_SceneSelection.h"
+#include "KIN_SelectionGuard.h"
 #include "KIN_Texts.h"
 #include "KIN_WidgetDetails.h"
 #include "KIT_QT_Action.h"
@@ -102,9 +103,9 @@ void EnablePeriodActions(bool bEnabled)
 } // namespace
 
 KIN_GraphicPeriod::KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQView,
-                                     const KIN_DataPeriod* pPeriod)
+                                     const KIN_DataPeriod* pPeriod, QListWidget* pQPeriodList)
     : QGraphicsRectItem(nullptr), KIT_SafeObject("KIN_GraphicPeriod"), m_pPeriod(pPeriod),
-      m_pQView(pQView)
+      m_pQView(pQView), m_pQPeriodList(pQPeriodList)
 {
     ApplyRecord();
     CreateListEntry();
@@ -220,15 +221,13 @@ void KIN_GraphicPeriod::CreateAllPoints()
 
 void KIN_GraphicPeriod::CreateListEntry()
 {
-    KIN_AppContext& context = KIN_AppContext::Get();
-    if (!context.pQPeriodList)
+    if (!m_pQPeriodList)
         return;
     m_pListEntry = new KIN_ItemListPeriod();
     m_pListEntry->SetPeriodItem(this);
     m_pListEntry->setText(ListText());
-    context.bSelectionGuard = true;
-    context.pQPeriodList->insertItem(context.pQPeriodList->count(), m_pListEntry);
-    context.bSelectionGuard = false;
+    const KIN_SelectionGuard guard;
+    m_pQPeriodList->insertItem(m_pQPeriodList->count(), m_pListEntry);
 }
 
 QString KIN_GraphicPeriod::ListText() const
@@ -417,12 +416,10 @@ void KIN_GraphicPeriod::SelectPeriod()
     if (KIN_WidgetDetails* pDetails = Details())
         pDetails->ShowPeriod(*m_pPeriod);
 
-    KIN_AppContext& context = KIN_AppContext::Get();
-    if (m_pListEntry && context.pQPeriodList && !context.bSelectionGuard)
+    if (m_pListEntry && m_pQPeriodList && !KIN_SelectionGuard::IsActive())
     {
-        context.bSelectionGuard = true;
-        context.pQPeriodList->setCurrentItem(m_pListEntry);
-        context.bSelectionGuard = false;
+        const KIN_SelectionGuard guard;
+        m_pQPeriodList->setCurrentItem(m_pListEntry);
     }
     EnablePeriodActions(true);
     setCursor(Qt::OpenHandCursor);

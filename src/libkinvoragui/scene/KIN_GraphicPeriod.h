@@ -19,6 +19,7 @@ class KIN_GraphicLink;
 class KIN_ItemListPeriod;
 class QGraphicsScene;
 class QGraphicsView;
+class QListWidget;
 
 // One period on the diagram: a coloured rectangle in its columns between its years, with
 // its title inside. A click selects it; dragging it sideways moves it by whole columns.
@@ -28,8 +29,9 @@ public:
     static constexpr int PointCount = 5;
 
     // The record belongs to the document and must outlive the item (until the next rebuild).
-    KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQView,
-                      const KIN_DataPeriod* pPeriod);
+    // The item adds its entry to the period list, when there is one, and keeps it current.
+    KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQView, const KIN_DataPeriod* pPeriod,
+                      QListWidget* pQPeriodList = nullptr);
     ~KIN_GraphicPeriod() override;
 
     const KIN_DataPeriod& GetRecord() const { return *m_pPeriod; }
@@ -86,6 +88,7 @@ private:
 
     const KIN_DataPeriod* m_pPeriod;
     QGraphicsView* m_pQView;
+    QListWidget* m_pQPeriodList;
     KIN_ItemListPeriod* m_pListEntry = nullptr;
     QPointF m_pressScenePos;
     QPointF m_pressItemPos;

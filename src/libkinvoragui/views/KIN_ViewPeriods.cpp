@@ -32,10 +32,11 @@ bool IsPointIndex(int n)
 }
 } // namespace
 
-KIN_ViewPeriods::KIN_ViewPeriods(KIN_MainWindow* pMainWindow, const KIN_DataDiagram* pContent)
+KIN_ViewPeriods::KIN_ViewPeriods(KIN_MainWindow* pMainWindow, const KIN_DataDiagram* pContent,
+                                 QListWidget* pQPeriodList)
     : QGraphicsView(static_cast<QWidget*>(nullptr)), KIT_SafeObject("KIN_ViewPeriods"),
-      m_pMainWindow(pMainWindow), m_pContent(pContent), m_pScene(new KIN_ScenePeriods(this)),
-      m_pBorder(nullptr)
+      m_pMainWindow(pMainWindow), m_pContent(pContent), m_pQPeriodList(pQPeriodList),
+      m_pScene(new KIN_ScenePeriods(this)), m_pBorder(nullptr)
 {
     setScene(m_pScene);
     // Every item sets the pen, brush and font it draws with, so saving the painter around
@@ -118,7 +119,7 @@ void KIN_ViewPeriods::MakeItems(const Progress& progress)
     m_periods.reserve(m_pContent->periods.size());
     for (const KIN_DataPeriod& period : m_pContent->periods)
     {
-        m_periods.push_back(new KIN_GraphicPeriod(m_pScene, this, &period));
+        m_periods.push_back(new KIN_GraphicPeriod(m_pScene, this, &period, m_pQPeriodList));
         m_periodsById.emplace(period.id, m_periods.back());
         if (progress && m_periods.size() % 4096 == 0)
             progress(m_periods.size(), nTotal);

@@ -23,6 +23,7 @@ class KIN_ScenePeriods;
 struct KIN_DataDiagram;
 struct KIN_DataLink;
 class QImage;
+class QListWidget;
 class QPainter;
 
 // The scrolling, zooming view of the diagram. It owns the scene and rebuilds every item
@@ -33,7 +34,9 @@ class KIN_ViewPeriods : public QGraphicsView, public KIT_SafeObject
     Q_OBJECT
 
 public:
-    KIN_ViewPeriods(KIN_MainWindow* pMainWindow, const KIN_DataDiagram* pContent);
+    // The period items keep their entries in the period list, when one is given.
+    KIN_ViewPeriods(KIN_MainWindow* pMainWindow, const KIN_DataDiagram* pContent,
+                    QListWidget* pQPeriodList = nullptr);
     ~KIN_ViewPeriods() override;
 
     // Reports how many of the periods are made, now and then, for a progress indication.
@@ -114,6 +117,7 @@ private:
 
     KIN_MainWindow* m_pMainWindow;
     const KIN_DataDiagram* m_pContent;
+    QListWidget* m_pQPeriodList;
     KIN_ScenePeriods* m_pScene;
     KIN_GraphicBorder* m_pBorder;
     std::vector<KIN_GraphicPeriod*> m_periods;

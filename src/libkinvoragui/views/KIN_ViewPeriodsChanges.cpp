@@ -3,7 +3,6 @@
 // it leaves is what a rebuild would make: the same items, looks, stacking and list order.
 #include "KIN_ViewPeriods.h"
 
-#include "KIN_AppContext.h"
 #include "KIN_DataDiagram.h"
 #include "KIN_DocumentChanges.h"
 #include "KIN_GraphicConnection.h"
@@ -12,6 +11,7 @@
 #include "KIN_GraphicPeriod.h"
 #include "KIN_ItemListPeriod.h"
 #include "KIN_ScenePeriods.h"
+#include "KIN_SelectionGuard.h"
 
 #include <QListWidget>
 
@@ -86,9 +86,8 @@ void PlaceBefore(QGraphicsItem* pItem, QGraphicsItem* pSuccessor)
 }
 
 // Takes the entry out of the list if it is in it, and puts it back in sorted order.
-void PlaceListEntry(KIN_ItemListPeriod* pEntry)
+void PlaceListEntry(QListWidget* pQList, KIN_ItemListPeriod* pEntry)
 {
-    QListWidget* pQList = KIN_AppContext::Get().pQPeriodList;
     if (!pEntry || !pQList)
         return;
     const int nRow = pQList->row(pEntry);
@@ -117,8 +116,7 @@ bool KIN_ViewPeriods::ApplyChanges(const KIN_DocumentChanges& changes, bool bUnd
             changes.ImageChanges().size() >
         g_nMostChanges)
         return false;
-    KIN_AppContext& context = KIN_AppContext::Get();
-    const bool bGuard = std::exchange(context.bSelectionGuard, true);
+    const KIN_SelectionGuard guard;
     std::vector<KIN_GraphicPeriod*> touched;
     std::vector<KIN_GraphicPeriod*> created;
     const bool bDone = ApplyLinkChanges(changes, bUndo) &&
@@ -137,12 +135,11 @@ bool KIN_ViewPeriods::ApplyChanges(const KIN_DocumentChanges& changes, bool bUnd
         for (KIN_GraphicPeriod* pPeriod : touched)
         {
             pPeriod->Update(&pPeriod->GetRecord());
-            PlaceListEntry(pPeriod->GetListEntry());
+            PlaceListEntry(m_pQPeriodList, pPeriod->GetListEntry());
         }
         PlaceNewPeriods(created);
         RedrawLinksOf(ids);
     }
-    context.bSelectionGuard = bGuard;
     return bDone;
 }
 
@@ -186,7 +183,7 @@ bool KIN_ViewPeriods::ApplyPeriodChanges(const KIN_DocumentChanges& changes, boo
         else if (replay.pTo)
         {
             // Points at the change's copy until every item is pointed at the document below.
-            auto* pPeriod = new KIN_GraphicPeriod(m_pScene, this, replay.pTo);
+            auto* pPeriod = new KIN_GraphicPeriod(m_pScene, this, replay.pTo, m_pQPeriodList);
             m_periods.insert(At(m_periods, replay.nAt), pPeriod);
             touched.push_back(pPeriod);
             created.push_back(pPeriod);

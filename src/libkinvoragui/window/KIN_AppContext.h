@@ -3,11 +3,10 @@
 
 class KIN_MainWindow;
 class QAction;
-class QListWidget;
 class QWidget;
 
-// References the main window publishes for the scene items and list entries, and the
-// selection guard. A window clears what it published when it is destroyed, so nothing
+// References the main window publishes for the scene items to call back and to enable or
+// disable its actions. A window clears what it published when it is destroyed, so nothing
 // points at a dead window (tests build many windows in one process).
 struct KIN_AppContext
 {
@@ -16,10 +15,6 @@ struct KIN_AppContext
     QAction* pQActionRemovePeriod = nullptr;
     QAction* pQActionRemoveLink = nullptr;
     QWidget* pQDetails = nullptr;
-    QListWidget* pQPeriodList = nullptr;
-
-    // Keeps the period list and the period item from selecting each other in a loop.
-    bool bSelectionGuard = false;
 
     static KIN_AppContext& Get();
 };

@@ -1,22 +1,24 @@
 #include "KIN_MainWindow.h"
 
 #include "KIN_AppContext.h"
-#include "KIN_AutosaveWriter.h"
+#include "KIN_DataDiagram.h"
 #include "KIN_DlgDiagramLimits.h"
 #include "KIN_DlgDiagramShift.h"
 #include "KIN_DlgPeriodLimits.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicImage.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
-#include "KIN_IDataFile.h"
 #include "KIN_ItemListPeriod.h"
 #include "KIN_SceneSelection.h"
+#include "KIN_SelectionGuard.h"
 #include "KIN_Texts.h"
 #include "KIN_UndoHistory.h"
 #include "KIN_ViewPeriods.h"
 #include "KIN_ViewYears.h"
 #include "KIN_WidgetDetails.h"
 #include "KIN_WidgetFindPeriod.h"
+#include "KIN_WindowViews.h"
 #include "KIT_QT_Action.h"
 #include "KIT_QT_DockWidget.h"
 #include "KIT_QT_GridLayout.h"
@@ -31,7 +33,7 @@
 #include <QDir>
 #include <QListView>
 #include <QMenu>
-#include <QProgressDialog>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <memory>
@@ -47,26 +49,22 @@ QString Shared(const char* pText)
 {
     return KIT_ToQString(pText);
 }
-
-// Below this, a rebuild takes a fraction of a second.
-constexpr std::size_t g_nRecordsWorthAProgress = 20000;
 } // namespace
 
-KIN_MainWindow::KIN_MainWindow()
-    : QMainWindow(nullptr), KIT_SafeObject("KIN_MainWindow"), m_pDocument(CreateDataFile())
+KIN_MainWindow::KIN_MainWindow() : QMainWindow(nullptr), KIT_SafeObject("KIN_MainWindow")
 {
     m_pDlgLimits = new KIN_DlgDiagramLimits(this);
     m_pDlgShift = new KIN_DlgDiagramShift(this);
     m_pDlgPeriod = new KIN_DlgPeriodLimits(this);
-    m_pHistory = new KIN_UndoHistory(this, [this](const KIN_UndoStep::Record& record, bool bUndo)
-                                     { ApplyStep(record, bUndo); });
     m_pDetails = new KIN_WidgetDetails();
     m_pQPeriodList = new KIT_QT_ListWidget0();
-    m_pDocumentPlain = &*m_pDocument;
-    m_pContent = m_pDocumentPlain->GetData();
 
-    m_pView = new KIN_ViewPeriods(this, m_pContent);
-    m_pRuler = new KIN_ViewYears(this, m_pContent, m_pView);
+    KIN_WindowViews::Parts views;
+    m_pViews = std::make_unique<KIN_WindowViews>(views);
+    m_pSession = new KIN_DocumentSession(*m_pViews, this);
+    const KIN_DataDiagram* pContent = &m_pSession->GetContent();
+    m_pView = new KIN_ViewPeriods(this, pContent, m_pQPeriodList);
+    m_pRuler = new KIN_ViewYears(this, pContent, m_pView);
     auto* pQCentral = new KIT_QT_Widget0();
     auto* pQGrid = new KIT_QT_GridLayout(pQCentral);
     pQGrid->addWidget(m_pRuler, 0, 0);
@@ -76,17 +74,20 @@ KIN_MainWindow::KIN_MainWindow()
     CreateMenus();
     PublishReferences();
     CreateDocks();
+    *m_pViews = KIN_WindowViews(
+        KIN_WindowViews::Parts{this, pContent, m_pView, m_pRuler, m_pQPeriodList, m_pFindPeriod});
 
     connect(m_pQPeriodList, &QListWidget::itemClicked, this,
             &KIN_MainWindow::SlotList_PeriodChanged);
     connect(m_pQPeriodList, &QListWidget::currentItemChanged, this,
             &KIN_MainWindow::SlotList_PeriodChanged2);
-    // A name of its own for the worker: the working folder is the start's.
-    m_pAutosave = std::make_unique<KIN_AutosaveWriter>(
-        KIT_ToBytes(QDir::current().absoluteFilePath(KIT_ToQString(AutosaveFile()))));
-    connect(m_pAutosave.get(), &KIN_AutosaveWriter::SaveFailed, this,
-            &KIN_MainWindow::SlotAutosave_Warn_SaveFailed);
-    LoadFile(AutosaveFile());
+    connect(m_pSession, &KIN_DocumentSession::Warning, this,
+            &KIN_MainWindow::SlotSession_Warn_Warning);
+    connect(m_pSession, &KIN_DocumentSession::CurrentFileChanged, this,
+            &KIN_MainWindow::SlotSession_Title_CurrentFileChanged);
+    connect(m_pSession, &KIN_DocumentSession::Status, statusBar(),
+            [this](const QString& message) { statusBar()->showMessage(message); });
+    m_pSession->LoadAtStart();
 }
 
 KIN_MainWindow::~KIN_MainWindow()
@@ -127,9 +128,9 @@ void KIN_MainWindow::CreateMenus()
                   &KIN_MainWindow::SlotMenu_FileExit_triggered);
 
     QMenu* pQEdit = pQMenuBar->addMenu(Text(KIN_Text::MenuEdit));
-    QAction* pQUndo = m_pHistory->createUndoAction(pQEdit, Text(KIN_Text::MenuUndo));
+    QAction* pQUndo = m_pSession->GetHistory()->createUndoAction(pQEdit, Text(KIN_Text::MenuUndo));
     pQUndo->setShortcuts(QKeySequence::Undo);
-    QAction* pQRedo = m_pHistory->createRedoAction(pQEdit, Text(KIN_Text::MenuRedo));
+    QAction* pQRedo = m_pSession->GetHistory()->createRedoAction(pQEdit, Text(KIN_Text::MenuRedo));
     pQRedo->setShortcuts(QKeySequence::Redo);
     pQEdit->addActions({pQUndo, pQRedo});
     pQEdit->addSeparator();
@@ -183,7 +184,6 @@ void KIN_MainWindow::PublishReferences()
     context.pQActionRemovePeriod = m_pQActionRemovePeriod;
     context.pQActionRemoveLink = m_pQActionRemoveLink;
     context.pQDetails = m_pDetails;
-    context.pQPeriodList = m_pQPeriodList;
     m_pQActionChangePeriod->setEnabled(false);
     m_pQActionRemovePeriod->setEnabled(false);
 }
@@ -223,152 +223,28 @@ void KIN_MainWindow::CreateDocks()
 
 void KIN_MainWindow::RefreshAll()
 {
-    m_pFindPeriod->BeginRefill();
-    m_pQPeriodList->clear();
-    // A large diagram takes seconds to draw: a progress dialog shows that the program works.
-    std::unique_ptr<QProgressDialog> pProgress;
-    KIN_ViewPeriods::Progress progress;
-    if (m_pContent->periods.size() + m_pContent->links.size() >= g_nRecordsWorthAProgress)
-    {
-        pProgress = std::make_unique<QProgressDialog>(Text(KIN_Text::ProgressDrawDiagram),
-                                                      QString(), 0, 1000, this);
-        pProgress->setWindowModality(Qt::WindowModal);
-        pProgress->setMinimumDuration(500);
-        progress = [&pProgress](std::size_t nDone, std::size_t nTotal)
-        { pProgress->setValue(static_cast<int>(nDone * 1000 / std::max<std::size_t>(nTotal, 1))); };
-    }
-    m_pView->RebuildScene(progress);
-    m_pRuler->RefreshRuler();
-    AutoSave();
-    m_pQPeriodList->sortItems(Qt::AscendingOrder);
-    m_pFindPeriod->ApplyFilter();
-    SelectPendingPeriod();
-}
-
-void KIN_MainWindow::RefreshChanged(const KIN_DocumentChanges& changes, bool bUndo)
-{
-    if (!m_bIncrementalRefresh)
-    {
-        RefreshAll();
-        return;
-    }
-    // Nothing stays selected, as after a rebuild.
-    ClearSelection();
-    KIN_SceneSelection& selection = KIN_SceneSelection::Get();
-    if (selection.pCurrentLink)
-        selection.pCurrentLink->SetLinkStyle(KIN_GraphicLink::Normal);
-    if (selection.pCurrentImage)
-        selection.pCurrentImage->SetImageState(KIN_GraphicImage::Idle);
-    {
-        const QSignalBlocker blocker(m_pQPeriodList);
-        m_pQPeriodList->setCurrentItem(nullptr);
-    }
-    if (!m_pView->ApplyChanges(changes, bUndo))
-    {
-        RefreshAll();
-        return;
-    }
-    m_pRuler->RefreshRuler();
-    AutoSave();
-    SelectPendingPeriod();
-}
-
-void KIN_MainWindow::RebuildAsLastRefresh()
-{
-    m_nPendingSelection = m_nLastSelection;
-    RefreshAll();
-}
-
-void KIN_MainWindow::SelectPendingPeriod()
-{
-    m_nLastSelection = m_nPendingSelection;
-    if (m_nPendingSelection >= 0)
-        if (KIN_GraphicPeriod* pPeriod = m_pView->FindPeriod(m_nPendingSelection))
-            pPeriod->SelectPeriod();
-    m_nPendingSelection = -1;
+    m_pSession->RefreshAll();
 }
 
 void KIN_MainWindow::ChangePeriod(const KIN_DataPeriod& period, KIN_Text stepText)
 {
-    RunChange(Text(stepText),
-              [&]
-              {
-                  m_nPendingSelection = period.id;
-                  m_pDocumentPlain->ChangePeriod(period);
-                  return true;
-              });
+    m_pSession->ChangePeriod(period, stepText);
 }
 
 void KIN_MainWindow::AddLink(const KIN_DataLink& link)
 {
-    RunChange(Text(KIN_Text::StepNewLink),
-              [&]
-              {
-                  if (const KIN_GraphicPeriod* pCurrent = KIN_SceneSelection::Get().pCurrentPeriod)
-                      m_nPendingSelection = pCurrent->GetRecord().id;
-                  m_pDocumentPlain->AddLink(link);
-                  return true;
-              });
+    const KIN_GraphicPeriod* pCurrent = KIN_SceneSelection::Get().pCurrentPeriod;
+    m_pSession->AddLink(link, pCurrent ? pCurrent->GetRecord().id : -1);
 }
 
 void KIN_MainWindow::AddImage(const KIN_DataImage& image)
 {
-    RunChange(Text(KIN_Text::NewImage),
-              [&]
-              {
-                  m_pDocumentPlain->AddImage(image);
-                  return true;
-              });
+    m_pSession->AddImage(image);
 }
 
 void KIN_MainWindow::ChangeImage(const KIN_DataImage& image)
 {
-    const std::vector<KIN_DataImage>& images = m_pContent->images;
-    const bool bResized = image.index >= 0 &&
-                          static_cast<std::size_t>(image.index) < images.size() &&
-                          images[static_cast<std::size_t>(image.index)].scale != image.scale;
-    RunChange(Text(bResized ? KIN_Text::StepResizeImage : KIN_Text::StepMoveImage),
-              [&]
-              {
-                  m_pDocumentPlain->ChangeImage(image);
-                  return true;
-              });
-}
-
-bool KIN_MainWindow::RunChange(const QString& stepText, const std::function<bool()>& change,
-                               const std::function<void()>& finish)
-{
-    KIN_UndoStep::Record step;
-    step.fileBefore = m_currentFile;
-    m_pDocumentPlain->Record(&step.changes);
-    const bool bChanged = change();
-    m_pDocumentPlain->Record(nullptr);
-    if (!bChanged)
-        return false;
-    step.nPeriodId = m_nPendingSelection;
-    RefreshChanged(step.changes, false);
-    if (finish)
-        finish();
-    step.fileAfter = m_currentFile;
-    if (!step.changes.IsEmpty() || step.fileBefore != step.fileAfter)
-        m_pHistory->Push(QString(stepText).remove(QLatin1Char('&')), std::move(step));
-    return true;
-}
-
-void KIN_MainWindow::ApplyStep(const KIN_UndoStep::Record& record, bool bUndo)
-{
-    if (bUndo)
-        m_pDocumentPlain->Undo(record.changes);
-    else
-        m_pDocumentPlain->Redo(record.changes);
-    // Only New and Load change the current file; a Save in between is kept.
-    if (record.fileBefore != record.fileAfter)
-    {
-        m_currentFile = bUndo ? record.fileBefore : record.fileAfter;
-        UpdateTitle();
-    }
-    m_nPendingSelection = record.nPeriodId;
-    RefreshChanged(record.changes, bUndo);
+    m_pSession->ChangeImage(image);
 }
 
 void KIN_MainWindow::SlotMenu_EditFind_triggered(bool)
@@ -424,14 +300,12 @@ void KIN_MainWindow::SlotMenu_ZoomOut_triggered(bool)
 
 void KIN_MainWindow::SlotList_PeriodChanged(QListWidgetItem* pQItem)
 {
-    KIN_AppContext& context = KIN_AppContext::Get();
-    if (context.bSelectionGuard)
+    if (KIN_SelectionGuard::IsActive())
         return;
-    context.bSelectionGuard = true;
+    const KIN_SelectionGuard guard;
     if (auto* pEntry = dynamic_cast<KIN_ItemListPeriod*>(pQItem))
         if (KIN_GraphicPeriod* pPeriod = pEntry->GetPeriodItem())
             pPeriod->SelectPeriod();
-    context.bSelectionGuard = false;
 }
 
 void KIN_MainWindow::SlotList_PeriodChanged2(QListWidgetItem* pQItemCurrent, QListWidgetItem*)

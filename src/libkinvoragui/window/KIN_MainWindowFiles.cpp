@@ -1,12 +1,9 @@
-// The File commands of the main window, the autosave and the window title.
+// The File commands of the main window, its title and its closing.
 #include "KIN_MainWindow.h"
 
-#include "KIN_AutosaveWriter.h"
 #include "KIN_DataDiagram.h"
-#include "KIN_DiagramFileFormat.h"
 #include "KIN_DlgDiagramLimits.h"
-#include "KIN_GedcomImport.h"
-#include "KIN_GedcomTexts.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_IDataFile.h"
 #include "KIN_Texts.h"
 #include "KIN_ViewPeriods.h"
@@ -16,15 +13,11 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QDate>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QProgressDialog>
-#include <QStatusBar>
 
 namespace
 {
@@ -33,179 +26,77 @@ QString Text(KIN_Text text)
     return KIT_ToQString(KIN_TextOf(text));
 }
 
-// A name beside the unreadable file that no earlier copy has.
-QString FreeRescueName(const QString& path)
+// What to do about a last autosave that failed, asked when the window closes.
+QMessageBox::StandardButton AskAboutUnsavedChanges(QWidget* pQParent, const QString& autosave)
 {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString base = path + QStringLiteral(".unreadable-") + stamp;
-    QString candidate = base;
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = base + QLatin1Char('-') + QString::number(n);
-    return candidate;
+    KIT_QT_MessageBox box(QMessageBox::Warning, Text(KIN_Text::WarningTitle),
+                          Text(KIN_Text::WarningAutosaveFailed).arg(autosave),
+                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, pQParent);
+    box.setInformativeText(Text(KIN_Text::QuestionCloseUnsaved));
+    box.button(QMessageBox::Save)->setText(Text(KIN_Text::ButtonSaveElsewhere));
+    box.button(QMessageBox::Discard)->setText(Text(KIN_Text::ButtonCloseUnsaved));
+    box.button(QMessageBox::Cancel)->setText(Text(KIN_Text::ButtonBackToDiagram));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+// The file chosen in a file dialog starting at the current file; empty if none.
+std::string AskFile(QWidget* pQParent, const KIN_DocumentSession& session, bool bSave,
+                    KIN_Text caption, KIN_Text filter)
+{
+    const QString start = KIT_ToQString(session.GetCurrentFile());
+    return KIT_ToBytes(
+        bSave ? QFileDialog::getSaveFileName(pQParent, Text(caption), start, Text(filter))
+              : QFileDialog::getOpenFileName(pQParent, Text(caption), start, Text(filter)));
+}
+
+// Whether the window may close: the diagram is in the autosave, saved elsewhere, or given up
+// by the user.
+bool MayClose(QWidget* pQWindow, KIN_DocumentSession& session)
+{
+    session.WaitForAutosave();
+    while (session.LastAutosaveFailed())
+    {
+        const QMessageBox::StandardButton answer = AskAboutUnsavedChanges(
+            pQWindow, QDir::cleanPath(KIT_ToQString(session.GetAutosavePath())));
+        if (answer == QMessageBox::Discard)
+            return true;
+        if (answer != QMessageBox::Save)
+            return false;
+        const std::string name =
+            AskFile(pQWindow, session, true, KIN_Text::CaptionSave, KIN_Text::FilterDiagram);
+        if (name.empty())
+            continue;
+        // A failed save shows its warning; the question comes back after it.
+        if (session.SaveFile(name))
+            return true;
+    }
+    return true;
+}
 } // namespace
 
 void KIN_MainWindow::LoadFile(const std::string& path)
 {
-    if (!path.empty() && m_pDocumentPlain)
-    {
-        // Only a crash leaves unfinished saves behind, so a start is the time to clear them.
-        if (m_bFirstLoad)
-            LoadAtStart(path);
-        else if (!RunChange(Text(KIN_Text::MenuFileLoad),
-                            [&]
-                            {
-                                if (!m_pDocumentPlain->Load(path))
-                                    return false;
-                                m_currentFile = path;
-                                return true;
-                            }))
-            ShowWarning(KIN_Text::WarningLoadFailed, KIT_ToQString(path));
-    }
-    m_bFirstLoad = false;
-    UpdateTitle();
+    m_pSession->LoadFile(path);
 }
 
-// The diagram the last run left is where the user starts: no step to take back.
-void KIN_MainWindow::LoadAtStart(const std::string& path)
+void KIN_MainWindow::SlotSession_Title_CurrentFileChanged()
 {
-    // Only a crash leaves unfinished saves behind, so a start is the time to clear them.
-    KIN_DiagramFileFormat::RemoveStaleSiblings(path);
-    if (m_pDocumentPlain->Load(path))
-        m_currentFile = path;
-    else // the refresh rewrites the autosave: keep an unreadable one first
-        KeepUnreadableAutosave(path);
-    RefreshAll();
-}
-
-void KIN_MainWindow::SaveFile(const std::string& path)
-{
-    if (!path.empty() && m_pDocumentPlain)
-    {
-        // The path may name the autosave file: the worker's saves come first.
-        WaitForAutosave();
-        if (m_pDocumentPlain->Save(path))
-        {
-            m_currentFile = path;
-            // An earlier save of this file that a crash cut short left its unfinished copy.
-            KIN_DiagramFileFormat::RemoveStaleSiblings(path);
-        }
-        else
-            ShowWarning(KIN_Text::WarningSaveFailed, KIT_ToQString(path));
-    }
-    UpdateTitle();
-}
-
-void KIN_MainWindow::AutoSave()
-{
-    // The copy of the records is the snapshot; the worker writes it.
-    if (m_pDocumentPlain && !m_bAutosaveSuspended)
-        m_pAutosave->Post(*m_pDocumentPlain->GetData());
-}
-
-void KIN_MainWindow::WaitForAutosave() const
-{
-    m_pAutosave->WaitUntilIdle();
-}
-
-void KIN_MainWindow::closeEvent(QCloseEvent* pQEvent)
-{
-    if (!MayClose())
-    {
-        pQEvent->ignore();
-        return;
-    }
-    // A failure the worker found meanwhile must not open a warning over a closed window.
-    disconnect(m_pAutosave.get(), nullptr, this, nullptr);
-    pQEvent->accept();
-}
-
-bool KIN_MainWindow::MayClose()
-{
-    WaitForAutosave();
-    while (m_pAutosave->LastSaveFailed())
-    {
-        const QString autosave = QDir::cleanPath(KIT_ToQString(m_pAutosave->GetFileName()));
-        KIT_QT_MessageBox box(QMessageBox::Warning, Text(KIN_Text::WarningTitle),
-                              Text(KIN_Text::WarningAutosaveFailed).arg(autosave),
-                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-        box.setInformativeText(Text(KIN_Text::QuestionCloseUnsaved));
-        box.button(QMessageBox::Save)->setText(Text(KIN_Text::ButtonSaveElsewhere));
-        box.button(QMessageBox::Discard)->setText(Text(KIN_Text::ButtonCloseUnsaved));
-        box.button(QMessageBox::Cancel)->setText(Text(KIN_Text::ButtonBackToDiagram));
-        box.setDefaultButton(QMessageBox::Save);
-        box.setEscapeButton(QMessageBox::Cancel);
-        const int nAnswer = box.exec();
-        if (nAnswer == QMessageBox::Discard)
-            return true;
-        if (nAnswer != QMessageBox::Save)
-            return false;
-        const std::string name = KIT_ToBytes(QFileDialog::getSaveFileName(
-            this, Text(KIN_Text::CaptionSave), KIT_ToQString(m_currentFile),
-            Text(KIN_Text::FilterDiagram)));
-        if (name.empty())
-            continue;
-        if (m_pDocumentPlain->Save(name))
-        {
-            m_currentFile = name;
-            KIN_DiagramFileFormat::RemoveStaleSiblings(name);
-            return true;
-        }
-        KIT_QT_MessageBox failed(QMessageBox::Warning, Text(KIN_Text::WarningTitle),
-                                 Text(KIN_Text::WarningSaveFailed).arg(KIT_ToQString(name)),
-                                 QMessageBox::Ok, this);
-        failed.exec();
-    }
-    return true;
-}
-
-void KIN_MainWindow::SlotAutosave_Warn_SaveFailed(const QString& fileName)
-{
-    ShowWarning(KIN_Text::WarningAutosaveFailed, QDir::cleanPath(fileName));
-}
-
-void KIN_MainWindow::UpdateTitle()
-{
-    std::string name = m_currentFile;
+    std::string name = m_pSession->GetCurrentFile();
     KIT_FileNameOfPath(name);
     setWindowTitle(KIT_ToQString("Kinvora IHM - \"" + name + "\""));
 }
 
 bool KIN_MainWindow::EditDiagramLimits(const std::string& title, bool bNewDiagram)
 {
-    if (!m_pContent || !m_pDocumentPlain)
-        return false;
-    std::int32_t nBegin = m_pContent->begin;
-    std::int32_t nEnd = m_pContent->end;
-    std::int32_t nWidth = m_pContent->width;
+    const KIN_DataDiagram& content = m_pSession->GetContent();
+    std::int32_t nBegin = content.begin;
+    std::int32_t nEnd = content.end;
+    std::int32_t nWidth = content.width;
     if (!m_pDlgLimits->Run(title, nBegin, nEnd, nWidth))
         return false;
-    return RunChange(
-        Text(bNewDiagram ? KIN_Text::MenuFileNew : KIN_Text::DiagramSettings),
-        [&]
-        {
-            m_pDocumentPlain->SetLimits(nBegin, nEnd, nWidth, bNewDiagram);
-            return true;
-        },
-        [&]
-        {
-            if (bNewDiagram)
-                StartNewDiagramFile();
-        });
-}
-
-void KIN_MainWindow::StartNewDiagramFile()
-{
-    if (!m_bAutosaveSuspended)
-    {
-        SaveFile(AutosaveFile());
-        return;
-    }
-    // The autosave file holds what could not be kept elsewhere: the new diagram has no file
-    // until the user saves it.
-    m_currentFile = ".";
-    UpdateTitle();
+    return m_pSession->SetLimits(nBegin, nEnd, nWidth, bNewDiagram);
 }
 
 void KIN_MainWindow::SlotMenu_FileNew_triggered(bool)
@@ -215,72 +106,42 @@ void KIN_MainWindow::SlotMenu_FileNew_triggered(bool)
 
 void KIN_MainWindow::SlotMenu_FileLoad_triggered(bool)
 {
-    const std::string name = AskFileToOpen(KIN_Text::CaptionLoad, KIN_Text::FilterDiagram);
+    const std::string name =
+        AskFile(this, *m_pSession, false, KIN_Text::CaptionLoad, KIN_Text::FilterDiagram);
     if (!name.empty())
         LoadFile(name);
 }
 
 void KIN_MainWindow::SlotMenu_FileImportGedcom_triggered(bool)
 {
-    const std::string name = AskFileToOpen(KIN_Text::CaptionImportGedcom, KIN_Text::FilterGedcom);
+    const std::string name =
+        AskFile(this, *m_pSession, false, KIN_Text::CaptionImportGedcom, KIN_Text::FilterGedcom);
     if (!name.empty())
         ImportGedcom(name);
 }
 
-std::string KIN_MainWindow::AskFileToOpen(KIN_Text caption, KIN_Text filter)
+void KIN_MainWindow::SlotMenu_FileSave_triggered(bool)
 {
-    return KIT_ToBytes(QFileDialog::getOpenFileName(this, Text(caption),
-                                                    KIT_ToQString(m_currentFile), Text(filter)));
+    const std::string name =
+        AskFile(this, *m_pSession, true, KIN_Text::CaptionSave, KIN_Text::FilterDiagram);
+    if (!name.empty())
+        m_pSession->SaveFile(name);
 }
 
 bool KIN_MainWindow::ImportGedcom(const std::string& path)
 {
-    const QFileInfo file(KIT_ToQString(path));
-    QProgressDialog progress(Text(KIN_Text::ProgressImportGedcom).arg(file.fileName()),
-                             Text(KIN_Text::ButtonCancel), 0, 1000, this);
+    QProgressDialog progress(
+        Text(KIN_Text::ProgressImportGedcom).arg(QFileInfo(KIT_ToQString(path)).fileName()),
+        Text(KIN_Text::ButtonCancel), 0, 1000, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500); // only imports that make the user wait
-    KIN_GedcomOptions options;
-    options.words = KIN_GedcomTexts::Words();
-    options.nCurrentYear = QDate::currentDate().year();
-    options.progress = [&progress](std::size_t nDone, std::size_t nTotal)
-    {
-        progress.setValue(nTotal == 0 ? 0 : static_cast<int>(nDone * 1000 / nTotal));
-        return !progress.wasCanceled();
-    };
-    KIN_GedcomResult result = KIN_GedcomImport::ImportFile(path, options);
-    progress.reset();
-    if (result.error != KIN_GedcomError::None)
-    {
-        ShowWarning(KIN_Text::WarningImportFailed, KIT_ToQString(path),
-                    KIT_ToQString(KIN_GedcomTexts::Reason(result)));
-        return false;
-    }
-    // Saved beside the tree: File > Save proposes family.xml for family.ged.
-    const std::string diagramFile =
-        KIT_ToBytes(file.dir().filePath(file.completeBaseName() + QStringLiteral(".xml")));
-    RunChange(
-        Text(KIN_Text::StepImportGedcom),
-        [&]
+    return m_pSession->ImportGedcom(
+        path,
+        [&progress](std::size_t nDone, std::size_t nTotal)
         {
-            m_pDocumentPlain->Replace(std::move(result.diagram));
-            m_currentFile = diagramFile;
-            m_nPendingSelection = result.nShownId; // people in view, not an empty corner
-            return true;
-        },
-        [this] { UpdateTitle(); });
-    statusBar()->showMessage(KIT_ToQString(KIN_GedcomTexts::Summary(result)));
-    return true;
-}
-
-void KIN_MainWindow::SlotMenu_FileSave_triggered(bool)
-{
-    const std::string name = KIT_ToBytes(
-        QFileDialog::getSaveFileName(this, Text(KIN_Text::CaptionSave),
-                                     KIT_ToQString(m_currentFile), Text(KIN_Text::FilterDiagram)));
-    if (name.empty())
-        return;
-    SaveFile(name);
+            progress.setValue(nTotal == 0 ? 0 : static_cast<int>(nDone * 1000 / nTotal));
+            return !progress.wasCanceled();
+        });
 }
 
 void KIN_MainWindow::SlotMenu_FileExport_triggered(bool)
@@ -292,21 +153,18 @@ void KIN_MainWindow::SlotMenu_FileExport_triggered(bool)
     QImage image;
     m_pView->RenderToImage(image);
     if (!image.save(KIT_ToQString(name), "PNG"))
-        ShowWarning(KIN_Text::WarningExportFailed, KIT_ToQString(name));
+        SlotSession_Warn_Warning(Text(KIN_Text::WarningExportFailed).arg(KIT_ToQString(name)));
 }
 
-void KIN_MainWindow::KeepUnreadableAutosave(const std::string& path)
+void KIN_MainWindow::closeEvent(QCloseEvent* pQEvent)
 {
-    const QString source = KIT_ToQString(path);
-    if (!QFileInfo::exists(source))
-        return;
-    const QString rescue = FreeRescueName(source);
-    if (QFile::rename(source, rescue) || QFile::copy(source, rescue))
+    if (!MayClose(this, *m_pSession))
     {
-        ShowWarning(KIN_Text::WarningAutosaveKept,
-                    QDir::cleanPath(QDir::current().absoluteFilePath(rescue)));
+        pQEvent->ignore();
         return;
     }
-    m_bAutosaveSuspended = true;
-    ShowWarning(KIN_Text::WarningAutosaveNotKept);
+    // A failure the worker found meanwhile must not open a warning over a closed window.
+    disconnect(m_pSession, &KIN_DocumentSession::Warning, this,
+               &KIN_MainWindow::SlotSession_Warn_Warning);
+    pQEvent->accept();
 }

@@ -1,3 +1,4 @@
+#include "KIN_DateLimits.h"
 #include "KIN_DateScale.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,15 @@ TEST(DateScaleTest, YearsArePowersOfTenThenHundreds)
     EXPECT_EQ(years[40], 2200);
     for (std::size_t i = 9; i < years.size(); ++i)
         EXPECT_EQ(years[i] - years[i - 1], 100) << "step " << i;
+}
+
+TEST(DateScaleTest, SpansTheDocumentsLimits)
+{
+    const std::vector<std::int64_t>& years = KIN_ScaleYears();
+    ASSERT_EQ(years.size(), KIN_DateLimits::kStepCount);
+    EXPECT_EQ(years.front(), KIN_DateLimits::kFirstBeginYear);
+    EXPECT_EQ(years[KIN_DateLimits::kLastBeginStep], KIN_DateLimits::kLastBeginYear - 99);
+    EXPECT_EQ(years[KIN_DateLimits::kLastEndStep], KIN_DateLimits::kLastEndYear);
 }
 
 TEST(DateScaleTest, PositionsAreLinearFromMinusThousand)

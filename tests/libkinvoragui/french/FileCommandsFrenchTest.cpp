@@ -1,4 +1,5 @@
 #include "KIN_DlgDiagramLimits.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_MainWindow.h"
 #include "KIN_ModalDriver.h"
 #include "KIN_TestFolder.h"
@@ -65,8 +66,8 @@ TEST(FileCommandsFrench, AFailedLastAutosaveAsksInFrench)
     KIN_MainWindow window;
     window.show();
     ASSERT_TRUE(QDir(folder.Path(QString())).removeRecursively());
-    window.AutoSave();
-    window.WaitForAutosave();
+    window.GetSession()->AutoSave();
+    window.GetSession()->WaitForAutosave();
     QApplication::processEvents(); // the failure's own warning, open without blocking
     for (QMessageBox* pQWarning : window.findChildren<QMessageBox*>())
         pQWarning->close();

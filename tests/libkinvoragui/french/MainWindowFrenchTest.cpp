@@ -1,4 +1,5 @@
 #include "KIN_DataDiagram.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
 #include "KIN_TestFolder.h"
@@ -85,7 +86,7 @@ TEST(MainWindowFrench, UndoEntriesNameTheStepInFrench)
     period.end = 1950;
     window.ChangePeriod(period); // no period with that id: nothing to undo
     EXPECT_FALSE(pQUndo->isEnabled());
-    window.GetDocument()->AddPeriod(period);
+    window.GetSession()->GetDocument()->AddPeriod(period);
     window.RefreshAll();
     period.id = 1;
     period.column = 3;
@@ -93,7 +94,7 @@ TEST(MainWindowFrench, UndoEntriesNameTheStepInFrench)
     EXPECT_TRUE(pQUndo->isEnabled());
     EXPECT_EQ(pQUndo->text(), S("Annuler Déplacer période"));
     pQUndo->trigger();
-    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 0);
+    EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->periods[0].column, 0);
     EXPECT_FALSE(pQUndo->isEnabled());
     EXPECT_EQ(pQRedo->text(), S("Rétablir Déplacer période"));
 }

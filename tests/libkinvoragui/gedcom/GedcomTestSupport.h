@@ -1,6 +1,7 @@
 #ifndef GEDCOMTESTSUPPORT_H
 #define GEDCOMTESTSUPPORT_H
 
+#include "KIN_DateLimits.h"
 #include "KIN_DateScale.h"
 #include "KIN_GedcomImport.h"
 
@@ -58,9 +59,9 @@ inline void ExpectValidDiagram(const KIN_DataDiagram& diagram)
     {
         const KIN_DataPeriod& period = periods[n];
         EXPECT_EQ(period.id, static_cast<std::int32_t>(n) + 1);
-        EXPECT_GE(period.begin, -100000000000LL);
-        EXPECT_LE(period.begin, 2199);
-        EXPECT_LE(period.end, 2200);
+        EXPECT_GE(period.begin, KIN_DateLimits::kFirstBeginYear);
+        EXPECT_LE(period.begin, KIN_DateLimits::kLastBeginYear);
+        EXPECT_LE(period.end, KIN_DateLimits::kLastEndYear);
         EXPECT_LE(period.begin, period.end);
         EXPECT_GE(period.column, 0);
         EXPECT_GE(period.width, 2);
@@ -89,9 +90,9 @@ inline void ExpectValidDiagram(const KIN_DataDiagram& diagram)
         EXPECT_GE(years[static_cast<std::size_t>(diagram.end)], latest->end);
     }
     EXPECT_GE(diagram.begin, 0);
-    EXPECT_LE(diagram.begin, 39);
+    EXPECT_LE(diagram.begin, KIN_DateLimits::kLastBeginStep);
     EXPECT_GT(diagram.end, diagram.begin);
-    EXPECT_LE(diagram.end, 40);
+    EXPECT_LE(diagram.end, KIN_DateLimits::kLastEndStep);
     EXPECT_GE(diagram.width, 10);
 }
 

@@ -1,3 +1,4 @@
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicImage.h"
 #include "KIN_GraphicImageResizer.h"
 #include "KIN_IDataFile.h"
@@ -31,7 +32,7 @@ protected:
     {
         window.resize(1200, 900);
         window.show();
-        window.GetDocument()->SetLimits(18, 38, 10, false);
+        window.GetSession()->GetDocument()->SetLimits(18, 38, 10, false);
         ASSERT_TRUE(KIN_WritePicture(folder.Path(S("wide.png")), 200, 100));
         ASSERT_TRUE(KIN_WritePicture(folder.Path(S("tiny.png")), 6, 6));
     }
@@ -43,7 +44,7 @@ protected:
         image.y = y;
         image.scale = scale;
         image.file = pFile;
-        window.GetDocument()->AddImage(image);
+        window.GetSession()->GetDocument()->AddImage(image);
         window.RefreshAll();
         return View()->GetImages().back();
     }
@@ -53,14 +54,14 @@ protected:
     KIN_GraphicImage* Image(size_t n) const { return View()->GetImages().at(n); }
     const KIN_DataImage& Stored(size_t n) const
     {
-        return window.GetDocument()->GetData()->images.at(n);
+        return window.GetSession()->GetDocument()->GetData()->images.at(n);
     }
 
     // The images of the autosave file, read back.
     std::vector<KIN_DataImage> SavedImages() const
     {
         sp<KIN_IDataFile> saved = CreateDataFile();
-        window.WaitForAutosave();
+        window.GetSession()->WaitForAutosave();
         if (!saved->Load("autosave.xml"))
             return {};
         return saved->GetData()->images;
@@ -138,7 +139,7 @@ TEST_F(Images, APictureThatCannotBeLoadedIsReportedAndKept)
     for (const char* pFile : {"missing.png", "broken.png"})
     {
         image.file = pFile;
-        window.GetDocument()->AddImage(image);
+        window.GetSession()->GetDocument()->AddImage(image);
     }
     ::testing::internal::CaptureStdout();
     window.RefreshAll();
@@ -152,7 +153,7 @@ TEST_F(Images, APictureThatCannotBeLoadedIsReportedAndKept)
         EXPECT_TRUE(pImage->boundingRect().isEmpty());
         EXPECT_TRUE(pImage->pixmap().isNull());
     }
-    EXPECT_EQ(window.GetDocument()->GetData()->images.size(), 2u);
+    EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->images.size(), 2u);
     const std::vector<KIN_DataImage> saved = SavedImages();
     ASSERT_EQ(saved.size(), 2u);
     EXPECT_EQ(saved[0].file, "missing.png");
@@ -183,14 +184,14 @@ TEST_F(Images, AClickWithoutMovingOnlyMakesThePictureCurrent)
 {
     KIN_GraphicImage* pImage = Add("wide.png", 100, 200, 1.0);
     View()->ensureVisible(QRectF(0, 150, 400, 200));
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     const std::string before = folder.Read(S("autosave.xml"));
     QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, At(pImage, QPointF(50, 50)));
     EXPECT_EQ(View()->GetImages()[0], pImage); // no rebuild
     EXPECT_EQ(KIN_SceneSelection::Get().pCurrentImage, pImage);
     EXPECT_EQ(pImage->GetState(), KIN_GraphicImage::Moving);
     EXPECT_EQ(pImage->zValue(), 200000);
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     EXPECT_EQ(folder.Read(S("autosave.xml")), before);
 
     QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, At(pImage, QPointF(-60, 50)));
@@ -287,10 +288,10 @@ TEST_F(Images, TheCurrentPictureOffersRemoveImage)
         EXPECT_EQ(box.Text(), S("Are sure you want to remove this image?"));
         if (answer == QMessageBox::No)
         {
-            EXPECT_EQ(window.GetDocument()->GetData()->images.size(), 2u);
+            EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->images.size(), 2u);
         }
     }
-    ASSERT_EQ(window.GetDocument()->GetData()->images.size(), 1u);
+    ASSERT_EQ(window.GetSession()->GetDocument()->GetData()->images.size(), 1u);
     EXPECT_EQ(Stored(0).file, "tiny.png");
     EXPECT_EQ(Stored(0).index, 0);
     ASSERT_EQ(View()->GetImages().size(), 1u);
@@ -309,12 +310,12 @@ TEST_F(Images, RightClickOnAPictureNeverClickedShowsTheViewsMenu)
     ASSERT_TRUE(menu.Seen());
     EXPECT_EQ(menu.Texts(),
               QStringList({S("Diagramme settings"), S("New period"), S("New image")}));
-    EXPECT_EQ(window.GetDocument()->GetData()->images.size(), 1u);
+    EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->images.size(), 1u);
 }
 
 TEST_F(Images, ClickingAPeriodKeepsThePictureCurrentUntilEmptySpaceIsClicked)
 {
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(0, 100, 5, 2));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(0, 100, 5, 2));
     KIN_GraphicImage* pImage = Add("wide.png", 100, 200, 1.0);
     View()->ensureVisible(QRectF(0, 0, 800, 400));
     QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, At(pImage, QPointF(50, 50)));

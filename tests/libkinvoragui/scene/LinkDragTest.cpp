@@ -1,5 +1,6 @@
 // The link drag as the toolkit delivers it while QDrag::exec runs: drag events on the view's
 // viewport between BeginLinkDrag and EndLinkDrag.
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
@@ -28,9 +29,9 @@ protected:
     {
         window.resize(1200, 900);
         window.show();
-        window.GetDocument()->SetLimits(18, 38, 10, false);
-        window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 1, "Source"));
-        window.GetDocument()->AddPeriod(KIN_MakePeriod(1920, 1990, 4, 2, "Target"));
+        window.GetSession()->GetDocument()->SetLimits(18, 38, 10, false);
+        window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 1, "Source"));
+        window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1920, 1990, 4, 2, "Target"));
         window.RefreshAll();
         View()->ensureVisible(QRectF(100, 9500, 500, 260), 10, 10);
     }
@@ -43,7 +44,7 @@ protected:
     QWidget* Viewport() const { return View()->viewport(); }
     const std::vector<KIN_DataLink>& Stored() const
     {
-        return window.GetDocument()->GetData()->links;
+        return window.GetSession()->GetDocument()->GetData()->links;
     }
 
     QPoint At(const QPointF& scenePos) const { return View()->mapFromScene(scenePos); }
@@ -167,7 +168,7 @@ TEST_F(LinkDrag, DraggingFromAPointToAnotherPeriodsPointCreatesOneLink)
     ASSERT_EQ(View()->GetLinks().size(), 1u);
     EXPECT_EQ(View()->GetLinks()[0]->line(), QLineF(source, target));
     ExpectAllPointsIdle();
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     EXPECT_NE(folder.Read(QStringLiteral("autosave.xml")).find("<L"), std::string::npos);
 }
 
@@ -216,14 +217,14 @@ TEST_F(LinkDrag, DroppingOnTheSourceOrOutsideCreatesNothing)
     KIN_GraphicConnection::EndLinkDrag();
     EXPECT_TRUE(Stored().empty());
     ExpectAllPointsIdle();
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     EXPECT_EQ(folder.Read(QStringLiteral("autosave.xml")).find("<L"), std::string::npos);
 }
 
 TEST_F(LinkDrag, APointCoveredByALaterPeriodStillTakesTheDrop)
 {
     // A third period lies over the target's point 3.
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1920, 1990, 3, 2, "Cover"));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1920, 1990, 3, 2, "Cover"));
     window.RefreshAll();
     View()->ensureVisible(QRectF(100, 9500, 500, 260), 10, 10);
     const QPointF hidden = Point(1, 3)->scenePos();
@@ -271,7 +272,7 @@ TEST_F(LinkDrag, PressingAPointKeepsItsPeriodSelected)
 
 TEST_F(LinkDrag, OnlyPeriodsInSightOfferPointsUntilAScrollShowsMore)
 {
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1000, 1100, 8, 1, "Far"));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1000, 1100, 8, 1, "Far"));
     window.RefreshAll();
     View()->ensureVisible(QRectF(100, 9500, 500, 260), 10, 10);
     KIN_GraphicPeriod* pFar = View()->GetPeriods().at(2);

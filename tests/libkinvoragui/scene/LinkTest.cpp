@@ -1,5 +1,6 @@
 #include "KIN_ColorTable.h"
 #include "KIN_DataDiagram.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
@@ -48,15 +49,15 @@ protected:
     {
         window.resize(1200, 900);
         window.show();
-        window.GetDocument()->SetLimits(18, 38, 10, false);
+        window.GetSession()->GetDocument()->SetLimits(18, 38, 10, false);
     }
 
     // A parent (id 1, point 1 at (200, 9537)) and a child (id 2, point 0 at (500, 10002)),
     // with border colours that tell them apart.
     void AddParentAndChild()
     {
-        window.GetDocument()->AddPeriod(Parent(2));
-        window.GetDocument()->AddPeriod(Child(2));
+        window.GetSession()->GetDocument()->AddPeriod(Parent(2));
+        window.GetSession()->GetDocument()->AddPeriod(Child(2));
     }
 
     static KIN_DataPeriod Parent(int nWidth)
@@ -78,7 +79,7 @@ protected:
     void AddLinks(std::initializer_list<KIN_DataLink> links)
     {
         for (const KIN_DataLink& link : links)
-            window.GetDocument()->AddLink(link);
+            window.GetSession()->GetDocument()->AddLink(link);
         window.RefreshAll();
     }
 
@@ -86,7 +87,7 @@ protected:
     KIN_GraphicPeriod* Period(size_t n) const { return View()->GetPeriods().at(n); }
     const std::vector<KIN_DataLink>& Stored() const
     {
-        return window.GetDocument()->GetData()->links;
+        return window.GetSession()->GetDocument()->GetData()->links;
     }
 
     QPoint ViewportPoint(const QPointF& scenePos) const { return View()->mapFromScene(scenePos); }
@@ -122,8 +123,8 @@ void ExpectSegments(const std::vector<KIN_GraphicLink*>& segments,
 
 TEST_F(Links, PointsTakeTheirStateSizeAndVisibility)
 {
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 6, 2));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 6, 2));
     window.RefreshAll();
     KIN_GraphicConnection::SetAllPointStates(KIN_GraphicConnection::Candidate);
     window.RefreshAll(); // a rebuild starts the registry again
@@ -176,8 +177,8 @@ TEST_F(Links, AStraightLinkJoinsItsTwoPoints)
     lower.colorBorder = 3;
     KIN_DataPeriod higher = KIN_MakePeriod(1900, 2000, 6, 1);
     higher.colorBorder = 9;
-    window.GetDocument()->AddPeriod(lower);
-    window.GetDocument()->AddPeriod(higher);
+    window.GetSession()->GetDocument()->AddPeriod(lower);
+    window.GetSession()->GetDocument()->AddPeriod(higher);
     AddLinks({Link(1, 2, 4, 3)});
 
     KIN_GraphicConnection* pFirst = Period(0)->GetPoint(4);
@@ -211,8 +212,8 @@ TEST_F(Links, EndsAtTheSameHeightTakeTheSecondPeriodsColour)
     left.colorBorder = 3;
     KIN_DataPeriod right = KIN_MakePeriod(1900, 2000, 5, 1);
     right.colorBorder = 9;
-    window.GetDocument()->AddPeriod(left);
-    window.GetDocument()->AddPeriod(right);
+    window.GetSession()->GetDocument()->AddPeriod(left);
+    window.GetSession()->GetDocument()->AddPeriod(right);
     AddLinks({Link(1, 2, 4, 3), Link(2, 1, 2, 2)});
     ASSERT_EQ(View()->GetLinks().size(), 2u);
     EXPECT_EQ(View()->GetLinks()[0]->GetColor(), KIN_ColorOfIndex(9, KIN_ColorRole::Border));
@@ -322,7 +323,7 @@ TEST_F(Links, OneClickSelectsAllThreeSegmentsOfAnElbow)
 TEST_F(Links, SelectingAPeriodShowsItsLinksSelected)
 {
     AddParentAndChild();
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 7, 1));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 7, 1));
     AddLinks({Link(1, 2, 1, 0), Link(2, 3, 4, 3)});
     const std::vector<KIN_GraphicLink*> segments = View()->GetLinks();
     ASSERT_EQ(segments.size(), 4u); // the elbow's main segment, the straight one, two legs
@@ -348,7 +349,7 @@ TEST_F(Links, ARebuildLeavesNoCurrentLink)
     ASSERT_NE(KIN_SceneSelection::Get().pCurrentLink, nullptr);
     window.RefreshAll();
     EXPECT_EQ(KIN_SceneSelection::Get().pCurrentLink, nullptr);
-    window.GetDocument()->RemoveLink(Link(1, 2, 1, 0));
+    window.GetSession()->GetDocument()->RemoveLink(Link(1, 2, 1, 0));
     window.RefreshAll();
     EXPECT_EQ(KIN_SceneSelection::Get().pCurrentLink, nullptr);
     EXPECT_TRUE(View()->GetLinks().empty());
@@ -365,7 +366,7 @@ TEST_P(RemoveLink, AsksAndRemovesOnlyOnYes)
 {
     const auto [stored, bFromEditMenu] = GetParam();
     AddParentAndChild();
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 7, 1));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 7, 1));
     AddLinks({stored, Link(2, 3, 2, 2)});
     // The middle of the straight line or of the elbow's main segment.
     ASSERT_NE(View()->GetLinks().at(0), nullptr);
@@ -401,7 +402,7 @@ TEST_P(RemoveLink, AsksAndRemovesOnlyOnYes)
     EXPECT_EQ(View()->GetLinks().size(), 1u);
     EXPECT_EQ(KIN_SceneSelection::Get().pCurrentLink, nullptr);
     sp<KIN_IDataFile> saved = CreateDataFile();
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     ASSERT_TRUE(saved->Load("autosave.xml"));
     EXPECT_EQ(saved->GetData()->links, Stored());
 }

@@ -1,3 +1,4 @@
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
@@ -29,12 +30,12 @@ protected:
     {
         window.resize(1200, 900);
         window.show();
-        window.GetDocument()->SetLimits(18, 38, 10, false);
+        window.GetSession()->GetDocument()->SetLimits(18, 38, 10, false);
     }
 
     KIN_GraphicPeriod* Add(const KIN_DataPeriod& period)
     {
-        window.GetDocument()->AddPeriod(period);
+        window.GetSession()->GetDocument()->AddPeriod(period);
         window.RefreshAll();
         return window.GetView()->GetPeriods().back();
     }
@@ -199,17 +200,17 @@ TEST_F(PeriodItem, DraggingMovesByWholeColumns)
 {
     KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 3, 2));
     window.GetView()->ensureVisible(pPeriod);
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     const std::string before = folder.Read(QStringLiteral("autosave.xml"));
     DragBy(ViewportPoint(pPeriod), 99);
-    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 3);
-    window.WaitForAutosave();
+    EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->periods[0].column, 3);
+    window.GetSession()->WaitForAutosave();
     EXPECT_EQ(folder.Read(QStringLiteral("autosave.xml")), before);
 
     pPeriod = window.GetView()->GetPeriods()[0];
     DragBy(ViewportPoint(pPeriod), 149);
-    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 4);
-    window.WaitForAutosave();
+    EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->periods[0].column, 4);
+    window.GetSession()->WaitForAutosave();
     EXPECT_NE(folder.Read(QStringLiteral("autosave.xml")), before);
     // The rebuilt period is selected again.
     ASSERT_NE(KIN_SceneSelection::Get().pCurrentPeriod, nullptr);
@@ -222,14 +223,14 @@ TEST_F(PeriodItem, DraggingPastColumnZeroClampsToIt)
     window.GetView()->ensureVisible(pPeriod);
     window.GetView()->horizontalScrollBar()->setValue(0);
     DragBy(ViewportPoint(pPeriod), -250);
-    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 0);
+    EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->periods[0].column, 0);
 }
 
 // Selecting a period scrolls it into view, and the view then replays the press as a mouse
 // move: the period must stay where it is, under the mouse.
 TEST_F(PeriodItem, AClickThatScrollsThePeriodIntoViewLeavesItInPlace)
 {
-    window.GetDocument()->SetLimits(18, 38, 30, false);
+    window.GetSession()->GetDocument()->SetLimits(18, 38, 30, false);
     KIN_GraphicPeriod* pPeriod = Add(KIN_MakePeriod(1900, 2000, 10, 2));
     KIN_ViewPeriods* pView = window.GetView();
     pView->ensureVisible(QRectF(0, 9400, 10, 10), 0, 0);
@@ -251,11 +252,11 @@ TEST_F(PeriodItem, AClickThatScrollsThePeriodIntoViewLeavesItInPlace)
     QApplication::sendEvent(pQViewport, &move);
     EXPECT_EQ(pPeriod->pos(), QPointF(1005, 9502));
     QTest::mouseRelease(pQViewport, Qt::LeftButton, Qt::NoModifier, moved);
-    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 10);
+    EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->periods[0].column, 10);
 
     // A real drag from there still moves it by whole columns.
     DragBy(ViewportPoint(window.GetView()->GetPeriods()[0]), -149);
-    EXPECT_EQ(window.GetDocument()->GetData()->periods[0].column, 9);
+    EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->periods[0].column, 9);
 }
 
 TEST_F(PeriodItem, AClickThatScrollsDownLeavesThePeriodInPlace)

@@ -1,4 +1,5 @@
 #include "KIN_DateScale.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicBorder.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
@@ -22,7 +23,7 @@ class SceneLayout : public ::testing::Test
 protected:
     void SetLimits(int nBegin, int nEnd, int nWidth)
     {
-        window.GetDocument()->SetLimits(nBegin, nEnd, nWidth, false);
+        window.GetSession()->GetDocument()->SetLimits(nBegin, nEnd, nWidth, false);
         window.RefreshAll();
     }
 
@@ -105,8 +106,8 @@ TEST_F(SceneLayout, CompressedPartAboveMinusOneThousand)
 TEST_F(SceneLayout, StackingOrderOfPeriods)
 {
     SetLimits(18, 38, 10);
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1500, 1600, 0, 2));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1500, 1600, 0, 2));
     window.RefreshAll();
     const auto& periods = window.GetView()->GetPeriods();
     ASSERT_EQ(periods.size(), 2u);
@@ -121,7 +122,7 @@ TEST_F(SceneLayout, StackingOrderOfPeriods)
 TEST_F(SceneLayout, RebuildLeavesNothingCurrent)
 {
     SetLimits(18, 38, 10);
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
     window.RefreshAll();
     window.GetView()->GetPeriods()[0]->SelectPeriod();
     ASSERT_NE(KIN_SceneSelection::Get().pCurrentPeriod, nullptr);
@@ -135,7 +136,7 @@ TEST_F(SceneLayout, RebuildLeavesNothingCurrent)
 TEST_F(SceneLayout, RenderingLeavesTheSceneRectangleAlone)
 {
     SetLimits(18, 38, 10);
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
     window.RefreshAll();
     const QRectF before = window.GetView()->GetScene()->sceneRect();
     QImage image;

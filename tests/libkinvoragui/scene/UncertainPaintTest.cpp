@@ -1,3 +1,4 @@
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
@@ -34,7 +35,7 @@ protected:
         window.resize(1200, 900);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        KIN_IDataFile& document = *window.GetDocument();
+        KIN_IDataFile& document = *window.GetSession()->GetDocument();
         document.SetLimits(18, 38, 10, false);
         KIN_DataPeriod parent = KIN_MakePeriod(1800, 1900, 1, 2, "Parent");
         parent.colorBackground = 5;
@@ -47,7 +48,7 @@ protected:
     // Changes the first period's flags through the window, as the dialog's OK does.
     void SetFlags(bool bBegin, bool bEnd)
     {
-        KIN_DataPeriod period = window.GetDocument()->GetData()->periods[0];
+        KIN_DataPeriod period = window.GetSession()->GetDocument()->GetData()->periods[0];
         period.uncertainBegin = bBegin;
         period.uncertainEnd = bEnd;
         window.ChangePeriod(period);

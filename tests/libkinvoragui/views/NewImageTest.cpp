@@ -1,4 +1,5 @@
 #include "../scene/KIN_SceneDriver.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicImage.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
@@ -74,7 +75,7 @@ protected:
     {
         window.resize(1200, 900);
         window.show();
-        window.GetDocument()->SetLimits(18, 38, 10, false);
+        window.GetSession()->GetDocument()->SetLimits(18, 38, 10, false);
         window.RefreshAll();
         window.GetView()->ensureVisible(QRectF(300, 400, 200, 200));
     }
@@ -97,7 +98,7 @@ protected:
 
     const std::vector<KIN_DataImage>& Stored() const
     {
-        return window.GetDocument()->GetData()->images;
+        return window.GetSession()->GetDocument()->GetData()->images;
     }
 
     KIN_TestFolder folder;
@@ -137,7 +138,7 @@ TEST_F(NewImage, APictureFromAnotherFolderIsFoundAgain)
     EXPECT_TRUE(window.GetView()->GetImages()[0]->IsLoaded());
 
     // Loaded again from the autosave file, it is still found.
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     KIN_MainWindow reopened;
     ASSERT_EQ(reopened.GetView()->GetImages().size(), 1u);
     EXPECT_EQ(reopened.GetView()->GetImages()[0]->pixmap().size(), QSize(30, 20));
@@ -145,11 +146,11 @@ TEST_F(NewImage, APictureFromAnotherFolderIsFoundAgain)
 
 TEST_F(NewImage, CancellingChangesNothing)
 {
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     const std::string before = folder.Read(S("autosave.xml"));
     NewImageAt(Empty(), QString());
     EXPECT_TRUE(Stored().empty());
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     EXPECT_EQ(folder.Read(S("autosave.xml")), before);
 }
 

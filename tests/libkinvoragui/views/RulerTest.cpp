@@ -1,3 +1,4 @@
+#include "KIN_DocumentSession.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
 #include "KIN_QtPrint.h"
@@ -21,7 +22,7 @@ protected:
     {
         window.resize(1000, 900);
         window.show();
-        window.GetDocument()->SetLimits(0, 40, 10, false);
+        window.GetSession()->GetDocument()->SetLimits(0, 40, 10, false);
         window.RefreshAll();
     }
 

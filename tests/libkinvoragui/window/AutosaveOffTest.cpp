@@ -1,5 +1,6 @@
 // An autosave that can be neither read nor moved aside is left alone until the next start.
 #include "KIN_DlgDiagramLimits.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_TestMenus.h"
 #include "KIN_WindowDriver.h"
 
@@ -73,12 +74,12 @@ TEST(AutosaveOff, NeitherNewNorARefreshWritesTheKeptFile)
             });
         KIN_FindMenuAction(window, S("&File/&New"))->trigger();
         ASSERT_TRUE(dialog.Seen());
-        EXPECT_EQ(window.GetDocument()->GetData()->begin, 20);
-        window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada"));
+        EXPECT_EQ(window.GetSession()->GetDocument()->GetData()->begin, 20);
+        window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada"));
         window.RefreshAll();
         EXPECT_EQ(window.GetView()->GetPeriods().size(), 1u);
         // The new diagram has no file yet; no save was tried, so no failure was reported.
-        EXPECT_EQ(window.GetCurrentFile(), ".");
+        EXPECT_EQ(window.GetSession()->GetCurrentFile(), ".");
         EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \".\""));
         for (const QMessageBox* pQBox : window.findChildren<QMessageBox*>())
             EXPECT_FALSE(pQBox->isVisible()) << pQBox->text().toStdString();

@@ -2,6 +2,7 @@
 #include "KIN_DlgDiagramLimits.h"
 #include "KIN_DlgDiagramShift.h"
 #include "KIN_DlgPeriodLimits.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicImage.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_ItemListPeriod.h"
@@ -23,7 +24,7 @@ protected:
         window.resize(1200, 900);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        window.GetDocument()->SetLimits(18, 38, 12, false); // year 0 to 2000
+        window.GetSession()->GetDocument()->SetLimits(18, 38, 12, false); // year 0 to 2000
         window.RefreshAll();
     }
 
@@ -274,9 +275,9 @@ TEST_F(EditCommands, RemovePeriodAsksThenTakesItsLinksWithIt)
 {
     AddPeriods({KIN_MakePeriod(1900, 1950, 0, 2, "Ada"), KIN_MakePeriod(1920, 1990, 3, 2, "Bo"),
                 KIN_MakePeriod(1930, 1999, 6, 2, "Cy")});
-    window.GetDocument()->AddLink(KIN_DataLink{1, 2, 1, 0});
-    window.GetDocument()->AddLink(KIN_DataLink{3, 1, 2, 2});
-    window.GetDocument()->AddLink(KIN_DataLink{2, 3, 2, 2});
+    window.GetSession()->GetDocument()->AddLink(KIN_DataLink{1, 2, 1, 0});
+    window.GetSession()->GetDocument()->AddLink(KIN_DataLink{3, 1, 2, 2});
+    window.GetSession()->GetDocument()->AddLink(KIN_DataLink{2, 3, 2, 2});
     window.RefreshAll();
     ASSERT_FALSE(window.GetView()->GetLinks().empty());
     const QPoint at = OnPeriod(ItemOf(1));
@@ -312,8 +313,8 @@ TEST_F(EditCommands, RemovePeriodAsksThenTakesItsLinksWithIt)
 TEST_F(EditCommands, RemoveLinkFromTheEditMenuAsksThenRemovesOnlyThatLink)
 {
     AddPeriods({KIN_MakePeriod(1900, 1950, 1, 2, "Ada"), KIN_MakePeriod(1920, 1990, 5, 2, "Bo")});
-    window.GetDocument()->AddLink(KIN_DataLink{1, 2, 3, 4});
-    window.GetDocument()->AddLink(KIN_DataLink{2, 1, 2, 2});
+    window.GetSession()->GetDocument()->AddLink(KIN_DataLink{1, 2, 3, 4});
+    window.GetSession()->GetDocument()->AddLink(KIN_DataLink{2, 1, 2, 2});
     window.RefreshAll();
     KIN_GraphicLink* pSegment = nullptr;
     for (KIN_GraphicLink* pLink : window.GetView()->GetLinks())
@@ -388,9 +389,9 @@ TEST_F(EditCommands, ShiftOpensAtZeroMovesColumnsAndImagesAndIgnoresZero)
     image.x = 350; // in column 3
     image.y = 9600;
     image.file = "missing.png";
-    window.GetDocument()->AddImage(image);
+    window.GetSession()->GetDocument()->AddImage(image);
     image.x = 650;
-    window.GetDocument()->AddImage(image);
+    window.GetSession()->GetDocument()->AddImage(image);
     window.RefreshAll();
     QStringList shownAtOpen;
     const auto shift = [&shownAtOpen](const QString& from, const QString& to, const QString& by)
@@ -437,7 +438,7 @@ TEST_F(EditCommands, ShiftWithHugeNumbersStaysInRange)
     KIN_DataImage image;
     image.x = 150;
     image.file = "missing.png";
-    window.GetDocument()->AddImage(image);
+    window.GetSession()->GetDocument()->AddImage(image);
     KIN_WhenModal<KIN_DlgDiagramShift> dialog(
         [](KIN_DlgDiagramShift& shown)
         {
@@ -456,7 +457,7 @@ TEST_F(EditCommands, ShiftWithHugeNumbersStaysInRange)
 TEST_F(EditCommands, DiagramSettingsFromTheViewsMenuKeepThePeriods)
 {
     AddPeriods({KIN_MakePeriod(1900, 1950, 1, 2, "Ada")});
-    window.GetDocument()->AddLink(KIN_DataLink{1, 1, 0, 1});
+    window.GetSession()->GetDocument()->AddLink(KIN_DataLink{1, 1, 0, 1});
     MarkAutosave();
     KIN_PopupAnswer menu(S("Diagramme settings"));
     KIN_WhenModal<KIN_DlgDiagramLimits> dialog(

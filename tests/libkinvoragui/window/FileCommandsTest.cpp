@@ -1,6 +1,7 @@
 // The File commands driven through the real menus and dialogs, and the title they leave.
 #include "KIN_DlgDiagramLimits.h"
 #include "KIN_DlgPeriodLimits.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_ScenePeriods.h"
 #include "KIN_TestMenus.h"
 #include "KIN_WindowDriver.h"
@@ -52,15 +53,15 @@ protected:
     // A diagram with periods, a link and an image, as after some editing.
     void FillDiagram()
     {
-        window.GetDocument()->SetLimits(18, 38, 12, false);
-        window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada"));
-        window.GetDocument()->AddPeriod(KIN_MakePeriod(1920, 1990, 4, 2, "Bo"));
-        window.GetDocument()->AddLink(KIN_DataLink{1, 2, 1, 0});
+        window.GetSession()->GetDocument()->SetLimits(18, 38, 12, false);
+        window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada"));
+        window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1920, 1990, 4, 2, "Bo"));
+        window.GetSession()->GetDocument()->AddLink(KIN_DataLink{1, 2, 1, 0});
         KIN_DataImage image;
         image.x = 200;
         image.y = 9600;
         image.file = "missing.png";
-        window.GetDocument()->AddImage(image);
+        window.GetSession()->GetDocument()->AddImage(image);
         window.RefreshAll();
     }
 
@@ -71,7 +72,7 @@ protected:
 TEST_F(FileCommands, NewAsksForLimitsAndDropsPeriodsAndLinksButKeepsPictures)
 {
     FillDiagram();
-    window.SaveFile(KIT_ToBytes(folder.Path(S("family.xml"))));
+    window.GetSession()->SaveFile(KIT_ToBytes(folder.Path(S("family.xml"))));
     ASSERT_EQ(window.windowTitle(), Title("family.xml"));
     ItemOf(1)->SelectPeriod();
     KIN_WhenModal<KIN_DlgDiagramLimits> dialog(
@@ -102,7 +103,7 @@ TEST_F(FileCommands, NewAsksForLimitsAndDropsPeriodsAndLinksButKeepsPictures)
     EXPECT_EQ(Autosave(), "<kinvora>\n\t<E b=\"20\" e=\"39\" w=\"15\" />\n"
                           "\t<I x=\"200\" y=\"9600\" s=\"1\" f=\"missing__tag46__png\" />\n"
                           "</kinvora>\n");
-    EXPECT_EQ(window.GetCurrentFile(), "./autosave.xml");
+    EXPECT_EQ(window.GetSession()->GetCurrentFile(), "./autosave.xml");
     EXPECT_EQ(window.windowTitle(), Title("autosave.xml"));
     // The user's own file is not touched.
     EXPECT_NE(folder.Read(S("family.xml")).find("t=\"Ada\""), std::string::npos);
@@ -153,7 +154,7 @@ TEST_F(FileCommands, SaveWritesExactlyTheChosenNameAndNamesItInTheTitle)
     const std::string written = folder.Read(S("family"));
     EXPECT_NE(written.find("t=\"Ada\""), std::string::npos);
     EXPECT_NE(written.find("<L i1=\"1\" i2=\"2\" p1=\"1\" p2=\"0\" />"), std::string::npos);
-    EXPECT_EQ(window.GetCurrentFile(), KIT_ToBytes(chosen));
+    EXPECT_EQ(window.GetSession()->GetCurrentFile(), KIT_ToBytes(chosen));
     EXPECT_EQ(window.windowTitle(), Title("family"));
     EXPECT_EQ(Autosave(), Marker); // Save writes only the chosen file
 
@@ -167,7 +168,7 @@ TEST_F(FileCommands, SaveWritesExactlyTheChosenNameAndNamesItInTheTitle)
     EXPECT_EQ(window.windowTitle(), Title("family"));
 
     // The next change rewrites the autosave, not the user's file.
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1700, 1750, 0, 2, "Cy"));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1700, 1750, 0, 2, "Cy"));
     window.RefreshAll();
     EXPECT_NE(Autosave().find("t=\"Cy\""), std::string::npos);
     EXPECT_EQ(folder.Read(S("family")), written);
@@ -175,17 +176,17 @@ TEST_F(FileCommands, SaveWritesExactlyTheChosenNameAndNamesItInTheTitle)
 
 TEST_F(FileCommands, TitleNamesOnlyTheFileAfterBackslashesOrSlashes)
 {
-    window.SaveFile("D:\\work\\family.xml");
+    window.GetSession()->SaveFile("D:\\work\\family.xml");
     EXPECT_EQ(window.windowTitle(), Title("family.xml"));
-    EXPECT_EQ(window.GetCurrentFile(), "D:\\work\\family.xml");
+    EXPECT_EQ(window.GetSession()->GetCurrentFile(), "D:\\work\\family.xml");
     ASSERT_TRUE(QDir(folder.Path(QString())).mkpath(S("home/u")));
     const std::string slashed = KIT_ToBytes(folder.Path(S("home/u/family.xml")));
-    window.SaveFile(slashed);
+    window.GetSession()->SaveFile(slashed);
     EXPECT_EQ(window.windowTitle(), Title("family.xml"));
-    EXPECT_EQ(window.GetCurrentFile(), slashed);
+    EXPECT_EQ(window.GetSession()->GetCurrentFile(), slashed);
     EXPECT_EQ(folder.Read(S("home/u/family.xml")), g_pEmptyDiagram);
-    window.SaveFile(std::string());
-    EXPECT_EQ(window.GetCurrentFile(), slashed);
+    window.GetSession()->SaveFile(std::string());
+    EXPECT_EQ(window.GetSession()->GetCurrentFile(), slashed);
 }
 
 TEST_F(FileCommands, LoadShowsTheChosenFileWhateverItsExtension)
@@ -203,7 +204,7 @@ TEST_F(FileCommands, LoadShowsTheChosenFileWhateverItsExtension)
         EXPECT_EQ(answer.Shown().mode, QFileDialog::AcceptOpen);
         EXPECT_EQ(answer.Shown().folder, QDir::currentPath());
     }
-    EXPECT_EQ(window.GetCurrentFile(), KIT_ToBytes(chosen));
+    EXPECT_EQ(window.GetSession()->GetCurrentFile(), KIT_ToBytes(chosen));
     EXPECT_EQ(window.windowTitle(), Title("family.kin"));
     ASSERT_EQ(window.GetView()->GetPeriods().size(), 2u);
     EXPECT_FALSE(window.GetView()->GetLinks().empty());
@@ -279,8 +280,8 @@ TEST(FileCommandsRestart, ASecondStartShowsTheFirstRunsDiagram)
     }
     KIN_MainWindow second;
     EXPECT_EQ(second.windowTitle(), S("Kinvora IHM - \"autosave.xml\""));
-    EXPECT_EQ(second.GetCurrentFile(), "./autosave.xml");
-    const KIN_DataDiagram& content = *second.GetDocument()->GetData();
+    EXPECT_EQ(second.GetSession()->GetCurrentFile(), "./autosave.xml");
+    const KIN_DataDiagram& content = *second.GetSession()->GetDocument()->GetData();
     ASSERT_EQ(content.periods.size(), 2u);
     EXPECT_EQ(content.periods[1].title, "Bo");
     EXPECT_EQ(content.periods[1].id, 2);

@@ -1,6 +1,7 @@
 // What a user's files and words go through unchanged: a decimal comma locale, file names
 // holding "%1", saves a crash cut short, equal list entries, and a last autosave that failed.
 #include "KIN_CommaLocale.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_ItemListPeriod.h"
 #include "KIN_TestMenus.h"
 #include "KIN_WidgetFindPeriod.h"
@@ -58,11 +59,11 @@ protected:
     // Removes the working folder: every autosave from now on fails.
     void BreakAutosave()
     {
-        window.WaitForAutosave();
+        window.GetSession()->WaitForAutosave();
         ASSERT_TRUE(QDir(folder.Path(QString())).removeRecursively());
-        window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Unsaved"));
+        window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Unsaved"));
         window.ChangePeriod(Content().periods.back());
-        window.WaitForAutosave();
+        window.GetSession()->WaitForAutosave();
         QApplication::processEvents(); // the failure's own warning
         for (QMessageBox* pQBox : Warnings(window))
             pQBox->accept();
@@ -87,7 +88,7 @@ TEST_F(FileSafety, ADecimalCommaLocaleKeepsPictureScales)
     window.LoadFile(KIT_ToBytes(folder.Path(S("family.xml"))));
     ASSERT_EQ(Content().images.size(), 1u);
     EXPECT_EQ(Content().images[0].scale, 0.5);
-    window.SaveFile(KIT_ToBytes(folder.Path(S("saved.xml"))));
+    window.GetSession()->SaveFile(KIT_ToBytes(folder.Path(S("saved.xml"))));
     EXPECT_NE(folder.Read(S("saved.xml")).find("s=\"0.5\""), std::string::npos);
     EXPECT_NE(Autosave().find("s=\"0.5\""), std::string::npos);
     QImage commaExport;
@@ -118,11 +119,11 @@ TEST_F(FileSafety, SavingRemovesOnlyItsOwnFilesLeftByEndedWriters)
         S("other.xml.saving-") + ended + S("-1"), S("family.xml.saving-x-1")};
     for (const QString& name : leftovers)
         ASSERT_TRUE(folder.Write(name, "half a diagram"));
-    window.SaveFile(KIT_ToBytes(folder.Path(S("family.xml"))));
+    window.GetSession()->SaveFile(KIT_ToBytes(folder.Path(S("family.xml"))));
     for (const QString& name : leftovers)
         EXPECT_EQ(QFile::exists(folder.Path(name)), !name.contains(S("family.xml.saving-") + ended))
             << name.toStdString();
-    EXPECT_EQ(window.GetCurrentFile(), KIT_ToBytes(folder.Path(S("family.xml"))));
+    EXPECT_EQ(window.GetSession()->GetCurrentFile(), KIT_ToBytes(folder.Path(S("family.xml"))));
 }
 
 TEST_F(FileSafety, EqualEntriesListInTheDocumentsOrderAndEnterPicksTheFirst)
@@ -135,7 +136,7 @@ TEST_F(FileSafety, EqualEntriesListInTheDocumentsOrderAndEnterPicksTheFirst)
     {
         KIN_DataPeriod period = KIN_MakePeriod(1850, 1910, nId % 8, 1, "Anna");
         period.id = nId;
-        window.GetDocument()->AddPeriod(period);
+        window.GetSession()->GetDocument()->AddPeriod(period);
     }
     window.RefreshAll();
     std::vector<std::int32_t> listed;
@@ -186,7 +187,7 @@ TEST_F(FileSafety, AFailedLastAutosaveKeepsTheWindowUntilTheUserDecides)
     QFile rescued(target);
     ASSERT_TRUE(rescued.open(QIODevice::ReadOnly));
     EXPECT_TRUE(rescued.readAll().contains("Unsaved"));
-    EXPECT_EQ(window.GetCurrentFile(), KIT_ToBytes(target));
+    EXPECT_EQ(window.GetSession()->GetCurrentFile(), KIT_ToBytes(target));
 }
 
 TEST_F(FileSafety, AFailedLastAutosaveMayBeGivenUp)

@@ -1,4 +1,5 @@
 // The search field above the period list: filtering as the user types, picking, clearing.
+#include "KIN_DocumentSession.h"
 #include "KIN_ItemListPeriod.h"
 #include "KIN_WidgetFindPeriod.h"
 #include "KIN_WindowDriver.h"
@@ -15,7 +16,7 @@ protected:
     {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        window.GetDocument()->SetLimits(18, 38, 12, false);
+        window.GetSession()->GetDocument()->SetLimits(18, 38, 12, false);
         KIN_DataPeriod anna = KIN_MakePeriod(1860, 1930, 3, 2, "Anna Dvořáková");
         anna.details = "Born in Prague";
         AddPeriods({KIN_MakePeriod(1820, 1891, 0, 2, "Johann Sebastian Dvořák"), anna,

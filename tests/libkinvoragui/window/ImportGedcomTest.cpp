@@ -1,4 +1,5 @@
 // File > Import GEDCOM: the tree replaces the diagram as one undo step, or nothing changes.
+#include "KIN_DocumentSession.h"
 #include "KIN_TestMenus.h"
 #include "KIN_UndoHistory.h"
 #include "KIN_WindowDriver.h"
@@ -27,7 +28,7 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         AddPeriods({KIN_MakePeriod(1900, 1950, 1, 2, "Ada")});
-        window.SaveFile(KIT_ToBytes(folder.Path(S("ada.xml"))));
+        window.GetSession()->SaveFile(KIT_ToBytes(folder.Path(S("ada.xml"))));
         ASSERT_TRUE(folder.Write(S("family.ged"), g_pFamily));
     }
 
@@ -77,7 +78,7 @@ TEST_F(ImportGedcom, TheTreeReplacesTheDiagramAsOneStep)
         EXPECT_EQ(link.point2, 0);
     }
     EXPECT_EQ(window.GetView()->GetPeriods().size(), 3u);
-    EXPECT_EQ(window.GetCurrentFile(), KIT_ToBytes(folder.Path(S("family.xml"))));
+    EXPECT_EQ(window.GetSession()->GetCurrentFile(), KIT_ToBytes(folder.Path(S("family.xml"))));
     EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \"family.xml\""));
     EXPECT_TRUE(
         window.statusBar()->currentMessage().startsWith(S("Imported 3 people and 1 families; ")))
@@ -119,7 +120,7 @@ TEST_F(ImportGedcom, ARefusedFileChangesNothingAndSaysWhy)
             pQBox->accept();
         QApplication::processEvents();
         EXPECT_EQ(Autosave(), before);
-        EXPECT_EQ(window.GetHistory()->count(), 0);
+        EXPECT_EQ(window.GetSession()->GetHistory()->count(), 0);
         EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \"ada.xml\""));
     }
 }

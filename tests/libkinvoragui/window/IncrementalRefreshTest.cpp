@@ -2,11 +2,13 @@
 // judged against a rebuild of the same document: the scene's items in stacking order, the
 // period list, the selection and the pixels of the view, ruler and details.
 #include "KIN_DlgPeriodLimits.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicImage.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_ItemListPeriod.h"
 #include "KIN_ScenePeriods.h"
+#include "KIN_SessionTestAccess.h"
 #include "KIN_UndoHistory.h"
 #include "KIN_ViewYears.h"
 #include "KIN_WidgetDetails.h"
@@ -104,7 +106,7 @@ protected:
         QImage picture(60, 40, QImage::Format_ARGB32);
         picture.fill(Qt::darkMagenta);
         ASSERT_TRUE(picture.save(folder.Path(S("picture.png"))));
-        KIN_IDataFile& document = *window.GetDocument();
+        KIN_IDataFile& document = *window.GetSession()->GetDocument();
         document.SetLimits(18, 38, 14, false);
         for (int n = 0; n < 36; ++n)
             document.AddPeriod(RandomPeriod(n + 1));
@@ -258,12 +260,12 @@ protected:
             }
             break;
         case 10:
-            if (window.GetHistory()->canUndo())
-                window.GetHistory()->undo();
+            if (window.GetSession()->GetHistory()->canUndo())
+                window.GetSession()->GetHistory()->undo();
             break;
         default:
-            if (window.GetHistory()->canRedo())
-                window.GetHistory()->redo();
+            if (window.GetSession()->GetHistory()->canRedo())
+                window.GetSession()->GetHistory()->redo();
             break;
         }
     }
@@ -325,7 +327,7 @@ TEST_F(IncrementalRefresh, EveryEditShowsWhatARebuildShows)
         if (Pick(2) == 0)
             continue;
         const Shown incremental = Capture();
-        window.RebuildAsLastRefresh();
+        KIN_SessionTestAccess::RebuildAsLastRefresh(*window.GetSession());
         const Shown rebuilt = Capture();
         ++nCompared;
         ASSERT_TRUE(incremental.items == rebuilt.items)
@@ -344,7 +346,7 @@ TEST_F(IncrementalRefresh, EveryEditShowsWhatARebuildShows)
         ASSERT_TRUE(incremental.details == rebuilt.details) << "after edit " << nEdit;
     }
     EXPECT_GT(nCompared, 100);
-    EXPECT_GT(window.GetHistory()->count(), 100);
+    EXPECT_GT(window.GetSession()->GetHistory()->count(), 100);
     EXPECT_FALSE(Content().periods.empty());
 }
 

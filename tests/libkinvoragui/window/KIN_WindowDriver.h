@@ -3,6 +3,7 @@
 
 #include "../dialogs/KIN_DialogDriver.h"
 #include "KIN_DataDiagram.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
@@ -108,7 +109,10 @@ class KIN_WindowTest : public ::testing::Test
 protected:
     static constexpr const char* Marker = "not rewritten";
 
-    const KIN_DataDiagram& Content() const { return *window.GetDocument()->GetData(); }
+    const KIN_DataDiagram& Content() const
+    {
+        return *window.GetSession()->GetDocument()->GetData();
+    }
     KIN_GraphicPeriod* Current() const { return KIN_SceneSelection::Get().pCurrentPeriod; }
     KIN_GraphicPeriod* ItemOf(std::int32_t nId) const
     {
@@ -121,18 +125,18 @@ protected:
     void AddPeriods(std::initializer_list<KIN_DataPeriod> periods)
     {
         for (const KIN_DataPeriod& period : periods)
-            window.GetDocument()->AddPeriod(period);
+            window.GetSession()->GetDocument()->AddPeriod(period);
         window.RefreshAll();
     }
     std::string Autosave() const
     {
-        window.WaitForAutosave();
+        window.GetSession()->WaitForAutosave();
         return folder.Read(S("autosave.xml"));
     }
     // Replaces the autosave by a marker that only a rewrite removes.
     void MarkAutosave() const
     {
-        window.WaitForAutosave();
+        window.GetSession()->WaitForAutosave();
         ASSERT_TRUE(folder.Write(S("autosave.xml"), Marker));
     }
     bool AutosaveRewritten() const

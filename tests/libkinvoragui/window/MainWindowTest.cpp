@@ -2,6 +2,7 @@
 #include "KIN_MainWindow.h"
 #include "KIN_TestFolder.h"
 #include "KIN_TestMenus.h"
+#include "KIN_WidgetDetails.h"
 #include "KIN_WidgetFindPeriod.h"
 #include "KIT_QT_ListWidget0.h"
 
@@ -98,11 +99,11 @@ TEST(MainWindow, PublishesItselfAndWithdrawsOnDestruction)
     {
         KIN_MainWindow window;
         EXPECT_EQ(KIN_AppContext::Get().pMainWindow, &window);
-        EXPECT_EQ(KIN_AppContext::Get().pQPeriodList, window.GetPeriodList());
+        EXPECT_EQ(KIN_AppContext::Get().pQDetails, static_cast<QWidget*>(window.GetDetails()));
         EXPECT_EQ(KIN_AppContext::Get().pQActionRemoveLink, window.GetActionRemoveLink());
     }
     EXPECT_EQ(KIN_AppContext::Get().pMainWindow, nullptr);
-    EXPECT_EQ(KIN_AppContext::Get().pQPeriodList, nullptr);
+    EXPECT_EQ(KIN_AppContext::Get().pQDetails, nullptr);
 }
 
 TEST(MainWindow, DockTogglesShowAndHideTheDocks)

@@ -1,4 +1,5 @@
 // Start-up with an unreadable autosave, failed file commands, atomic autosaves and exports.
+#include "KIN_DocumentSession.h"
 #include "KIN_TestMenus.h"
 #include "KIN_WindowDriver.h"
 #include "KIT_QtText.h"
@@ -37,11 +38,11 @@ protected:
     {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        window.GetDocument()->SetLimits(18, 38, 12, false);
-        window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada"));
+        window.GetSession()->GetDocument()->SetLimits(18, 38, 12, false);
+        window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada"));
         window.RefreshAll();
         m_saved = KIT_ToBytes(folder.Path(S("family.xml")));
-        window.SaveFile(m_saved);
+        window.GetSession()->SaveFile(m_saved);
         ASSERT_EQ(window.windowTitle(), S("Kinvora IHM - \"family.xml\""));
         ASSERT_TRUE(Warnings(window).isEmpty());
     }
@@ -49,7 +50,7 @@ protected:
     // The window as the failed command must leave it: same document, views, file and title.
     void ExpectUnchanged(const KIN_GraphicPeriod* pItemBefore) const
     {
-        EXPECT_EQ(window.GetCurrentFile(), m_saved);
+        EXPECT_EQ(window.GetSession()->GetCurrentFile(), m_saved);
         EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \"family.xml\""));
         ASSERT_EQ(Content().periods.size(), 1u);
         EXPECT_EQ(Content().periods[0].title, "Ada");
@@ -87,7 +88,7 @@ TEST(UnreadableAutosave, IsMovedAsideReportedAndReplacedByTheEmptyDiagram)
                     .hasMatch())
         << copies[0].toStdString();
     EXPECT_EQ(folder.Read(copies[0]), g_pBroken);
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     EXPECT_EQ(folder.Read(S("autosave.xml")), g_pEmptyDiagram);
     EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \".\""));
     EXPECT_TRUE(window.GetView()->GetPeriods().empty());
@@ -150,7 +151,7 @@ TEST_F(FailedFileCommands, SaveNamesTheFileAndKeepsTheCurrentOne)
 {
     const KIN_GraphicPeriod* pItem = ItemOf(1);
     const QString target = folder.Path(S("missing/other.xml"));
-    window.SaveFile(KIT_ToBytes(target));
+    window.GetSession()->SaveFile(KIT_ToBytes(target));
     ExpectUnchanged(pItem);
     ExpectWarningNaming(target);
     EXPECT_FALSE(QFile::exists(target));
@@ -227,7 +228,7 @@ TEST(ExportImage, IsTheSameAtEveryZoomAndScrollPosition)
     window.resize(900, 700);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    KIN_IDataFile* pDocument = window.GetDocument();
+    KIN_IDataFile* pDocument = window.GetSession()->GetDocument();
     pDocument->SetLimits(18, 38, 12, false);
     pDocument->AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada\nLovelace"));
     pDocument->AddPeriod(KIN_MakePeriod(1960, 1999, 4, 3, "Bo"));
@@ -320,7 +321,7 @@ TEST(AutosaveWriter, SavesUntilKilled)
         GTEST_SKIP() << "runs only as the child of AtomicAutosave";
     ASSERT_TRUE(QDir::setCurrent(QString::fromLocal8Bit(folder)));
     KIN_MainWindow window;
-    KIN_IDataFile* pDocument = window.GetDocument();
+    KIN_IDataFile* pDocument = window.GetSession()->GetDocument();
     long nGeneration = GenerationOf(*pDocument->GetData());
     ASSERT_GE(nGeneration, 0);
     if (nGeneration == 0)
@@ -337,8 +338,8 @@ TEST(AutosaveWriter, SavesUntilKilled)
     while (!clock.hasExpired(60000))
     {
         SetGeneration(*pDocument, ++nGeneration);
-        window.AutoSave();
-        window.WaitForAutosave();
+        window.GetSession()->AutoSave();
+        window.GetSession()->WaitForAutosave();
         std::printf("saved %ld\n", nGeneration);
         std::fflush(stdout);
     }
@@ -402,5 +403,5 @@ TEST(AtomicAutosave, KillingTheProgramWhileItSavesLeavesTheOldOrTheNewDiagram)
     // Each start clears what the killed writers left beside the file.
     EXPECT_LE(QDir::current().entryList({S("autosave.xml.saving-*")}, QDir::Files).size(), 1);
     KIN_MainWindow window;
-    EXPECT_EQ(GenerationOf(*window.GetDocument()->GetData()), nSaved);
+    EXPECT_EQ(GenerationOf(*window.GetSession()->GetDocument()->GetData()), nSaved);
 }

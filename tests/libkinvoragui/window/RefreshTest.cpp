@@ -1,3 +1,4 @@
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicBorder.h"
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicLink.h"
@@ -37,7 +38,7 @@ TEST(StartUp, WithoutAnAutosaveTheEmptyDiagramIsShownAndWritten)
     KIN_MainWindow window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Kinvora IHM - \".\""));
     EXPECT_TRUE(window.GetView()->GetPeriods().empty());
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     EXPECT_EQ(folder.Read(QString::fromUtf8(g_pAutosave)),
               "<kinvora>\n\t<E b=\"0\" e=\"40\" w=\"10\" />\n</kinvora>\n");
 }
@@ -61,7 +62,7 @@ TEST(PeriodList, EntriesAreSortedByText)
 {
     KIN_TestFolder folder;
     KIN_MainWindow window;
-    KIN_IDataFile* pDocument = window.GetDocument();
+    KIN_IDataFile* pDocument = window.GetSession()->GetDocument();
     pDocument->AddPeriod(KIN_MakePeriod(900, 1000, 0, 2, "Nine"));
     pDocument->AddPeriod(KIN_MakePeriod(1850, 1900, 0, 2, "Eighteen\nsecond line"));
     pDocument->AddPeriod(KIN_MakePeriod(-2500000, -1000000, 0, 2, "Old"));
@@ -79,7 +80,7 @@ TEST(PeriodList, SortsAsPlainListEntriesSort)
 {
     KIN_TestFolder folder;
     KIN_MainWindow window;
-    KIN_IDataFile* pDocument = window.GetDocument();
+    KIN_IDataFile* pDocument = window.GetSession()->GetDocument();
     for (const char* pTitle : {"b", "B", "a", "\xC3\xA9t\xC3\xA9", "Z", "", "a b", "10", "9"})
         pDocument->AddPeriod(KIN_MakePeriod(1900, 1950, 0, 2, pTitle));
     pDocument->AddPeriod(KIN_MakePeriod(190, 1950, 0, 2, "x"));
@@ -100,7 +101,7 @@ TEST(PeriodList, PickingAnEntrySelectsItsPeriodOnce)
     KIN_MainWindow window;
     window.resize(1000, 800);
     window.show();
-    KIN_IDataFile* pDocument = window.GetDocument();
+    KIN_IDataFile* pDocument = window.GetSession()->GetDocument();
     pDocument->AddPeriod(KIN_MakePeriod(1900, 1950, 0, 2, "First"));
     pDocument->AddPeriod(KIN_MakePeriod(-500, 100, 5, 2, "Second"));
     window.RefreshAll();
@@ -125,9 +126,9 @@ TEST(Refresh, EveryRefreshRewritesTheAutosave)
 {
     KIN_TestFolder folder;
     KIN_MainWindow window;
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 0, 2, "Ada"));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 0, 2, "Ada"));
     window.RefreshAll();
-    window.WaitForAutosave();
+    window.GetSession()->WaitForAutosave();
     EXPECT_NE(folder.Read(QString::fromUtf8(g_pAutosave)).find("t=\"Ada\""), std::string::npos);
 }
 
@@ -135,8 +136,8 @@ TEST(Refresh, ARebuildKeepsTheBorderAndARunningDragsRubberBand)
 {
     KIN_TestFolder folder;
     KIN_MainWindow window;
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 6, 2));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 3, 2));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 2000, 6, 2));
     window.RefreshAll();
     KIN_ViewPeriods* pView = window.GetView();
     pView->GetPeriods()[0]->GetPoint(2)->BeginLinkDrag();
@@ -160,7 +161,7 @@ TEST(Zoom, ScalesTheViewAndKeepsTheSelection)
 {
     KIN_TestFolder folder;
     KIN_MainWindow window;
-    window.GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 0, 2, "Ada"));
+    window.GetSession()->GetDocument()->AddPeriod(KIN_MakePeriod(1900, 1950, 0, 2, "Ada"));
     window.RefreshAll();
     KIN_GraphicPeriod* pPeriod = window.GetView()->GetPeriods()[0];
     pPeriod->SelectPeriod();

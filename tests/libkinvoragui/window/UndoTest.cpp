@@ -3,6 +3,7 @@
 #include "KIN_DlgDiagramLimits.h"
 #include "KIN_DlgDiagramShift.h"
 #include "KIN_DlgPeriodLimits.h"
+#include "KIN_DocumentSession.h"
 #include "KIN_GraphicImage.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_TestMenus.h"
@@ -30,7 +31,7 @@ public:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         // Built through the document, as a loaded file would be: no step to undo yet.
-        KIN_IDataFile& document = *window.GetDocument();
+        KIN_IDataFile& document = *window.GetSession()->GetDocument();
         document.SetLimits(18, 38, 12, false);
         document.AddPeriod(KIN_MakePeriod(1900, 1950, 1, 2, "Ada"));
         document.AddPeriod(KIN_MakePeriod(1920, 1990, 4, 2, "Bo"));
@@ -53,7 +54,7 @@ public:
                                  "<kinvora>\n\t<E b=\"20\" e=\"38\" w=\"10\" />\n\t<P b=\"1900\" "
                                  "e=\"1950\" w=\"2\" s=\"1\" i=\"4\" t=\"Di\" d=\"\" cp=\"-1\" "
                                  "cb=\"-1\" ct=\"-1\" />\n</kinvora>\n"));
-        ASSERT_EQ(window.GetHistory()->count(), 0);
+        ASSERT_EQ(window.GetSession()->GetHistory()->count(), 0);
     }
 
     QAction* Action(const char* pPath) const { return KIN_FindMenuAction(window, S(pPath)); }
@@ -122,7 +123,7 @@ void Confirm(const std::function<void()>& remove)
 
 KIN_DataImage ImageMoved(const Undo& test, int nX, double scale)
 {
-    KIN_DataImage image = test.window.GetDocument()->GetData()->images[1];
+    KIN_DataImage image = test.window.GetSession()->GetDocument()->GetData()->images[1];
     image.x = nX;
     image.scale = scale;
     return image;
@@ -240,16 +241,16 @@ TEST_P(EveryStep, IsUndoneAndRedoneToTheSameBytes)
 {
     const StepCase& step = GetParam();
     const std::string before = Autosave();
-    const std::string fileBefore = window.GetCurrentFile();
+    const std::string fileBefore = window.GetSession()->GetCurrentFile();
     const QString titleBefore = window.windowTitle();
     ASSERT_FALSE(Entry(0)->isEnabled());
     EXPECT_EQ(Entry(0)->text(), S("Undo"));
 
     step.act(*this);
     const std::string after = Autosave();
-    const std::string fileAfter = window.GetCurrentFile();
+    const std::string fileAfter = window.GetSession()->GetCurrentFile();
     ASSERT_NE(after, before);
-    ASSERT_EQ(window.GetHistory()->count(), 1);
+    ASSERT_EQ(window.GetSession()->GetHistory()->count(), 1);
     EXPECT_TRUE(Entry(0)->isEnabled());
     EXPECT_EQ(Entry(0)->text(), S("Undo ") + S(step.pText));
     EXPECT_FALSE(Entry(1)->isEnabled());
@@ -259,7 +260,7 @@ TEST_P(EveryStep, IsUndoneAndRedoneToTheSameBytes)
     {
         Entry(0)->trigger();
         EXPECT_EQ(Autosave(), before) << "round " << nRound;
-        EXPECT_EQ(window.GetCurrentFile(), fileBefore);
+        EXPECT_EQ(window.GetSession()->GetCurrentFile(), fileBefore);
         EXPECT_EQ(window.windowTitle(), titleBefore);
         EXPECT_EQ(Selected(), step.nSelectedAfterUndo);
         EXPECT_FALSE(Entry(0)->isEnabled());
@@ -267,7 +268,7 @@ TEST_P(EveryStep, IsUndoneAndRedoneToTheSameBytes)
 
         Entry(1)->trigger();
         EXPECT_EQ(Autosave(), after) << "round " << nRound;
-        EXPECT_EQ(window.GetCurrentFile(), fileAfter);
+        EXPECT_EQ(window.GetSession()->GetCurrentFile(), fileAfter);
         EXPECT_EQ(Selected(), step.nSelectedAfterRedo);
         EXPECT_FALSE(Entry(1)->isEnabled());
     }
@@ -290,7 +291,7 @@ TEST_F(Undo, StepsAreUndoneInOrderAndANewStepDropsTheRedoableOnes)
     states.push_back(Autosave());
     AcceptLimits(*this, "&Edit/Diagramme settings");
     states.push_back(Autosave());
-    ASSERT_EQ(window.GetHistory()->count(), 3);
+    ASSERT_EQ(window.GetSession()->GetHistory()->count(), 3);
 
     // By the keyboard, as a user does.
     window.activateWindow();
@@ -309,7 +310,7 @@ TEST_F(Undo, StepsAreUndoneInOrderAndANewStepDropsTheRedoableOnes)
     KIN_DataPeriod moved = ItemOf(2)->GetRecord();
     moved.column = 9;
     window.ChangePeriod(moved, KIN_Text::StepMovePeriod);
-    EXPECT_EQ(window.GetHistory()->count(), 2);
+    EXPECT_EQ(window.GetSession()->GetHistory()->count(), 2);
     EXPECT_FALSE(Entry(1)->isEnabled());
     Entry(0)->trigger();
     EXPECT_EQ(Autosave(), states[1]);
@@ -347,8 +348,8 @@ TEST_F(Undo, CommandsThatChangeNothingAddNoStep)
     }
     window.AddLink(KIN_DataLink{1, 2, 1, 0}); // the document has it already
     window.ChangePeriod(ItemOf(1)->GetRecord(), KIN_Text::StepMovePeriod);
-    window.SaveFile(KIT_ToBytes(folder.Path(S("saved.xml"))));
-    EXPECT_EQ(window.GetHistory()->count(), 0);
+    window.GetSession()->SaveFile(KIT_ToBytes(folder.Path(S("saved.xml"))));
+    EXPECT_EQ(window.GetSession()->GetHistory()->count(), 0);
     EXPECT_FALSE(Entry(0)->isEnabled());
 }
 

@@ -2,6 +2,7 @@
 
 #include "KIN_Texts.h"
 
+#include <ctime>
 #include <initializer_list>
 
 namespace
@@ -32,6 +33,17 @@ std::string Filled(KIN_Text text, const std::string& value)
     return Filled(KIN_TextOf(text), {value});
 }
 } // namespace
+
+KIN_GedcomOptions KIN_GedcomTexts::Options()
+{
+    KIN_GedcomOptions options;
+    options.words = Words();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local))
+        options.nCurrentYear = local.tm_year + 1900;
+    return options;
+}
 
 KIN_GedcomWords KIN_GedcomTexts::Words()
 {

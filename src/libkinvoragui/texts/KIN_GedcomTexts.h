@@ -6,10 +6,13 @@
 #include <string>
 
 // The build's words for an imported tree, and why an import was refused, in its language.
+// The window and the export tool both import through these.
 class KIN_GedcomTexts
 {
 public:
     static KIN_GedcomWords Words();
+    // The options of an import in this build: its words and the current year.
+    static KIN_GedcomOptions Options();
     // One line saying why; empty for a result without error.
     static std::string Reason(const KIN_GedcomResult& result);
     // The summary of a successful import.

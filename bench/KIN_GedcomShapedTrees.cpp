@@ -52,7 +52,7 @@ std::vector<std::int32_t> KIN_GedcomShapedTrees::BearChildren(std::int32_t nFami
     const Person father = m_people[static_cast<std::size_t>(family.nHusband)];
     std::vector<std::int32_t> children;
     std::int32_t nBorn = mother.nBorn + Between(19, 28);
-    const std::int32_t nCount = Between(0, nMost);
+    const std::int32_t nCount = Between(nMost / 3, nMost);
     for (std::int32_t n = 0; n < nCount && nBorn <= mother.nBorn + 42 && nBorn < kToday - 1; ++n)
     {
         const std::int32_t nChild = AddPerson(Chance(50), nBorn, father.nHouse);
@@ -109,19 +109,26 @@ std::string KIN_GedcomShapedTrees::Dynasties()
         families.push_back(trees.AddFamily(trees.AddPerson(true, nBorn, nHouse),
                                            trees.AddPerson(false, nBorn + 2, nHouse)));
     }
+    std::vector<std::int32_t> unmarried;
     while (!families.empty() && trees.m_people.size() < 4500)
     {
         std::vector<std::int32_t> children;
         for (const std::int32_t nFamily : families)
         {
-            const std::vector<std::int32_t> born = trees.BearChildren(nFamily, 5, 15);
+            const std::vector<std::int32_t> born = trees.BearChildren(nFamily, 6, 15);
             children.insert(children.end(), born.begin(), born.end());
         }
-        families = trees.MarryAmong(children, true);
+        // The unmarried of the generation before may still marry the younger ones.
+        std::vector<std::int32_t> marrying = unmarried;
+        marrying.insert(marrying.end(), children.begin(), children.end());
+        families = trees.MarryAmong(marrying, true);
+        unmarried.clear();
         for (const std::int32_t nChild : children)
         {
             const Person& child = trees.m_people[static_cast<std::size_t>(nChild)];
-            if (!child.spouseIn.empty() || trees.Chance(60) ||
+            if (child.spouseIn.empty())
+                unmarried.push_back(nChild);
+            if (!child.spouseIn.empty() || trees.Chance(35) ||
                 (child.nDied != 0 && child.nDied - child.nBorn < 18))
                 continue;
             const std::int32_t nOutsider =
@@ -151,7 +158,7 @@ std::string KIN_GedcomShapedTrees::Village()
         std::vector<std::int32_t> children;
         for (const std::int32_t nFamily : families)
         {
-            const std::vector<std::int32_t> born = trees.BearChildren(nFamily, 7, 33);
+            const std::vector<std::int32_t> born = trees.BearChildren(nFamily, 8, 33);
             children.insert(children.end(), born.begin(), born.end());
         }
         families = trees.MarryAmong(children, false);
@@ -186,7 +193,7 @@ std::string KIN_GedcomShapedTrees::Kings()
     for (std::size_t n = 0; n < 4; ++n)
     {
         Person& person = trees.m_people[static_cast<std::size_t>(dated[n])];
-        person.nBorn = 300 + dated[n] * 13;
+        person.nBorn = 300 + dated[n] * 11;
         person.nDied = person.nBorn + 55;
     }
     return trees.Write();

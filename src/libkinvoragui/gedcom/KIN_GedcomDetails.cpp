@@ -40,11 +40,16 @@ std::string KIN_GedcomDetails::Details(const KIN_GedcomPerson& person,
     {
         const auto fact = static_cast<KIN_GedcomFact>(n);
         const bool bBirth = fact == KIN_GedcomFact::Birth;
-        const bool bEstimated = (bBirth && lifespan.bBeginEstimated) ||
-                                (fact == KIN_GedcomFact::Death && lifespan.bEndEstimated);
-        const KIN_GedcomEvent* const pEvent = person.Find(fact);
-        if (pEvent || bEstimated)
-            AppendLine(fact, pEvent, bEstimated, bBirth ? lifespan.nBegin : lifespan.nEnd, details);
+        Line line;
+        line.pEvent = person.Find(fact);
+        line.bEstimated = (bBirth && lifespan.BeginEstimated()) ||
+                          (fact == KIN_GedcomFact::Death && lifespan.EndEstimated());
+        line.bDoubtful =
+            (fact == lifespan.beginFact && lifespan.begin == KIN_GedcomYearKind::Doubtful) ||
+            (fact == lifespan.endFact && lifespan.end == KIN_GedcomYearKind::Doubtful);
+        line.nEstimatedYear = bBirth ? lifespan.nBegin : lifespan.nEnd;
+        if (line.pEvent || line.bEstimated)
+            AppendLine(fact, line, details);
     }
     if (!person.xref.empty())
         details.append("GEDCOM @").append(person.xref).append("@");
@@ -53,21 +58,23 @@ std::string KIN_GedcomDetails::Details(const KIN_GedcomPerson& person,
     return details;
 }
 
-void KIN_GedcomDetails::AppendLine(KIN_GedcomFact fact, const KIN_GedcomEvent* pEvent,
-                                   bool bEstimated, std::int64_t nEstimatedYear,
+void KIN_GedcomDetails::AppendLine(KIN_GedcomFact fact, const Line& line,
                                    std::string& details) const
 {
     details.append(WordOf(fact));
+    const KIN_GedcomEvent* const pEvent = line.pEvent;
     if (pEvent)
     {
         const std::string date =
             KIN_GedcomDateText::Text(KIN_GedcomDateParser::Parse(pEvent->date), m_words);
         if (!date.empty())
             details.append(" ").append(date);
+        if (!date.empty() && line.bDoubtful)
+            details.append(" ").append(m_words.doubtfulMark).append(line.bEstimated ? ";" : "");
     }
-    if (bEstimated)
+    if (line.bEstimated && line.nEstimatedYear != kNoYear)
         details.append(" ")
-            .append(std::to_string(nEstimatedYear))
+            .append(std::to_string(line.nEstimatedYear))
             .append(" ")
             .append(m_words.estimatedMark);
     std::string place;

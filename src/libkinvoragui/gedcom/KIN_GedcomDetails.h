@@ -6,11 +6,13 @@
 #include "KIN_GedcomTree.h"
 
 #include <cstdint>
+#include <limits>
 #include <string>
 
 // The texts of a person's period. The title is the name as people write it; the details
 // hold one line per fact ("Born 3 Mar 1871, Ystad, Sweden"), a Born or Died line for an
-// estimated year, and last the record's id ("GEDCOM @I12@").
+// estimated year, the file's text of a doubtful date kept and marked ("Born 20 (doubtful);
+// 1796 (estimated)"), and last the record's id ("GEDCOM @I12@").
 class KIN_GedcomDetails
 {
 public:
@@ -22,10 +24,16 @@ public:
     std::string Details(const KIN_GedcomPerson& person, const KIN_GedcomLifespan& lifespan) const;
 
 private:
-    // One fact's line (pEvent null for a fact known only by its estimated year);
-    // nEstimatedYear is appended with the estimated mark when bEstimated.
-    void AppendLine(KIN_GedcomFact fact, const KIN_GedcomEvent* pEvent, bool bEstimated,
-                    std::int64_t nEstimatedYear, std::string& details) const;
+    static constexpr std::int64_t kNoYear = std::numeric_limits<std::int64_t>::min();
+    struct Line
+    {
+        const KIN_GedcomEvent* pEvent = nullptr; // null for a fact known only by its estimate
+        bool bEstimated = false;                 // the estimated year follows, marked
+        bool bDoubtful = false;                  // the file's date is marked doubtful
+        std::int64_t nEstimatedYear = kNoYear;
+    };
+
+    void AppendLine(KIN_GedcomFact fact, const Line& line, std::string& details) const;
     const std::string& WordOf(KIN_GedcomFact fact) const;
 
     const KIN_GedcomWords& m_words;

@@ -47,10 +47,13 @@ bool KIN_GedcomDiagramBuilder::Build(KIN_GedcomProgress& progress, KIN_GedcomRes
     result.nFamilies = m_tree.families.size();
     result.nLeftOut = m_tree.people.size() - result.nPeople;
     result.nShownId = ShownId();
-    result.nEstimated = static_cast<std::size_t>(
-        std::count_if(m_lifespans.begin(), m_lifespans.end(),
-                      [](const KIN_GedcomLifespan& lifespan)
-                      { return lifespan.bBeginEstimated || lifespan.bEndEstimated; }));
+    for (const KIN_GedcomLifespan& lifespan : m_lifespans)
+    {
+        if (!lifespan.bDrawn)
+            continue;
+        result.nEstimated += lifespan.BeginEstimated() || lifespan.EndEstimated() ? 1 : 0;
+        result.nDoubtful += lifespan.Doubtful() ? 1 : 0;
+    }
     return true;
 }
 
@@ -74,6 +77,8 @@ bool KIN_GedcomDiagramBuilder::AddPeriods(KIN_GedcomProgress& progress, KIN_Gedc
         period.colorBorder = BorderOf(person.sex);
         m_ids[n] = period.id;
         periods.push_back(std::move(period));
+        result.periodYears.push_back(
+            {lifespan.begin, lifespan.end, lifespan.bBeginQualified, lifespan.bEndQualified});
         if ((n + 1) % kPeoplePerReport == 0 &&
             !progress.Report(KIN_GedcomProgress::Stage::Build, n + 1, m_tree.people.size()))
             return false;

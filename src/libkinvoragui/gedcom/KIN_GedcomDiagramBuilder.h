@@ -13,7 +13,8 @@
 // Writes the laid-out tree as a diagram: one period per drawn person in file order (ids 1,
 // 2, ...), titled and detailed, its border telling men, women and others apart; an elbow
 // link from point 1 of each parent to point 0 of each child, once; and the limits: the
-// date-scale steps enclosing every period and the columns they use (at least 10).
+// date-scale steps enclosing every period and the columns they use (at least 10). Beside the
+// diagram, how sure each period's years are, in the order of the periods.
 class KIN_GedcomDiagramBuilder
 {
 public:

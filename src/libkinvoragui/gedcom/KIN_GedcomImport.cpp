@@ -3,8 +3,8 @@
 #include "KIN_GedcomDecoder.h"
 #include "KIN_GedcomDiagramBuilder.h"
 #include "KIN_GedcomEstimator.h"
+#include "KIN_GedcomLayout.h"
 #include "KIN_GedcomLineReader.h"
-#include "KIN_GedcomTreeLayout.h"
 #include "KIN_GedcomTreeReader.h"
 #include "KIN_GedcomUtf8.h"
 
@@ -111,9 +111,9 @@ KIN_GedcomResult KIN_GedcomImport::ImportBytes(std::string_view bytes,
     if (std::none_of(lifespans.begin(), lifespans.end(),
                      [](const KIN_GedcomLifespan& lifespan) { return lifespan.bDrawn; }))
         return Failed(KIN_GedcomError::NoDates);
-    // The packed layout (KIN_GedcomLayout) is narrower but crosses more people with its
-    // links; until it crosses fewer, readability keeps the tree order.
-    if (!KIN_GedcomTreeLayout(tree, lifespans).Arrange(progress, columns) ||
+    // Readability first: the reordered tree order, not packed (packing narrows the diagram
+    // but lengthens links and crosses more people).
+    if (!KIN_GedcomLayout(tree, lifespans).Arrange(progress, columns) ||
         !KIN_GedcomDiagramBuilder(tree, lifespans, columns, options.words)
              .Build(progress, result) ||
         !progress.Finish())

@@ -2,12 +2,14 @@
 #define KIN_GEDCOMIMPORT_H
 
 #include "KIN_DataDiagram.h"
+#include "KIN_GedcomLifespan.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The words the details are written with; the caller fills them from its text table.
 struct KIN_GedcomWords
@@ -18,6 +20,7 @@ struct KIN_GedcomWords
                 before = "before", after = "after", between = "between", and_ = "and",
                 from = "from", to = "to";
     std::string estimatedMark = "(estimated)"; // appended to a fact whose year was estimated
+    std::string doubtfulMark = "(doubtful)";   // appended to a date set aside as doubtful
     std::string unknownName = "?";             // title of a person without a name
 };
 
@@ -39,6 +42,20 @@ struct KIN_GedcomOptions
     std::function<bool(std::size_t nDone, std::size_t nTotal)> progress;
 };
 
+// How sure the years of one period are: each exact (the file's date), estimated (no date)
+// or doubtful (the file's date set aside), and whether the file's date was qualified (about,
+// calculated, estimated, before, after, between, from-to, interpreted or free text).
+struct KIN_GedcomPeriodYears
+{
+    KIN_GedcomYearKind begin = KIN_GedcomYearKind::Exact;
+    KIN_GedcomYearKind end = KIN_GedcomYearKind::Exact;
+    bool bBeginQualified = false;
+    bool bEndQualified = false;
+
+    bool UncertainBegin() const { return begin != KIN_GedcomYearKind::Exact || bBeginQualified; }
+    bool UncertainEnd() const { return end != KIN_GedcomYearKind::Exact || bEndQualified; }
+};
+
 struct KIN_GedcomResult
 {
     KIN_GedcomError error = KIN_GedcomError::None;
@@ -46,9 +63,11 @@ struct KIN_GedcomResult
     KIN_DataDiagram diagram;    // valid (normalised ranges) when error is None
     std::size_t nPeople = 0;    // individuals drawn
     std::size_t nFamilies = 0;  // families read
-    std::size_t nEstimated = 0; // people with at least one estimated year
+    std::size_t nEstimated = 0; // people with at least one estimated year (doubtful included)
+    std::size_t nDoubtful = 0;  // people with a date set aside as doubtful
     std::size_t nLeftOut = 0;   // people with no date and no dated relative at any distance
     std::int32_t nShownId = 0;  // the period to select first: the earliest of the largest family
+    std::vector<KIN_GedcomPeriodYears> periodYears; // one a period of the diagram, in its order
 };
 
 // Reads a GEDCOM family tree (5.5, 5.5.1, 5.5.5 or 7.0) into a diagram: one period per

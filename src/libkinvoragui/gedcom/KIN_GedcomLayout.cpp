@@ -2,12 +2,62 @@
 
 #include "KIN_GedcomTreeLayout.h"
 
+#include <cstdlib>
+
+namespace
+{
+// The total horizontal length of the links from parents to children.
+std::int64_t LegLength(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& columns)
+{
+    std::int64_t nLength = 0;
+    for (const KIN_GedcomFamily& family : tree.families)
+    {
+        for (const std::int32_t nParent : {family.nHusband, family.nWife})
+        {
+            const std::int32_t nFrom =
+                nParent < 0 ? -1 : columns[static_cast<std::size_t>(nParent)];
+            if (nFrom < 0)
+                continue;
+            for (const std::int32_t nChild : family.children)
+            {
+                const std::int32_t nTo = columns[static_cast<std::size_t>(nChild)];
+                nLength += nTo < 0 ? 0 : std::abs(nTo - nFrom);
+            }
+        }
+    }
+    return nLength;
+}
+} // namespace
+
 bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns)
 {
     KIN_GedcomTreeLayout treeLayout(m_tree, m_lifespans);
     if (!treeLayout.Arrange(progress, columns))
         return false;
-    const KIN_GedcomRows& rows = treeLayout.Rows();
+    std::int64_t nBest = LegLength(m_tree, columns);
+    std::vector<std::int32_t> tried;
+    // The sweeps report nothing: the progress already stood at the layout's end.
+    KIN_GedcomProgress quiet(nullptr);
+    for (std::int32_t nSweep = 0; nSweep < kSweeps; ++nSweep)
+    {
+        if (progress.Cancelled())
+            return false;
+        treeLayout.Reorder(m_tree, nSweep == 0 ? columns : tried);
+        treeLayout.Arrange(quiet, tried);
+        const std::int64_t nLength = LegLength(m_tree, tried);
+        if (nLength < nBest)
+        {
+            nBest = nLength;
+            columns = tried;
+        }
+    }
+    if (m_dAllowance > 0)
+        Pack(treeLayout.Rows(), columns);
+    return true;
+}
+
+void KIN_GedcomLayout::Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t>& columns) const
+{
     std::vector<std::int32_t> idealColumns;
     idealColumns.reserve(rows.All().size());
     for (const KIN_GedcomRows::Row& row : rows.All())
@@ -24,5 +74,4 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
             nColumn += kWidth;
         }
     }
-    return true;
 }

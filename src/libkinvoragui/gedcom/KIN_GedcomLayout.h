@@ -10,20 +10,26 @@
 #include <cstdint>
 #include <vector>
 
-// Gives each drawn person a column: first in the order of the family tree
-// (KIN_GedcomTreeLayout: couples side by side, children under their parents, branches
-// apart), then packed in time into tracks that keep that order (KIN_GedcomTracks), so the
-// diagram is little wider than the most people alive at once need. The same file always
-// gives the same columns.
+// Gives each drawn person a column, readability first:
+// 1. The tree order (KIN_GedcomTreeLayout): couples side by side, children under and beside
+//    their parents, branches packed against each other in time.
+// 2. Barycentre sweeps: the rows under each row, and the trees of the forest, are reordered
+//    by the mean column of the relatives their subtrees have elsewhere (in-laws' parents,
+//    cousins married), as storyline layouts reorder their lines, and laid out again; the
+//    order with the shortest links from parents to children is kept, the first on a tie.
+// 3. With an allowance, the columns are then packed in time into tracks that keep that order
+//    (KIN_GedcomTracks): narrower, at the cost of longer links that cross more people.
+// The same file always gives the same columns.
 class KIN_GedcomLayout
 {
 public:
     static constexpr std::int32_t kWidth = KIN_GedcomRows::kWidth;
+    static constexpr std::int32_t kSweeps = 2;
 
-    // dAllowance: how much wider than the least width the diagram may grow to keep
-    // families together (KIN_GedcomTracks).
+    // dAllowance: 0 keeps the tree order's width; else how much wider than the least width
+    // the packed diagram may grow to keep families together.
     KIN_GedcomLayout(const KIN_GedcomTree& tree, const std::vector<KIN_GedcomLifespan>& lifespans,
-                     double dAllowance = KIN_GedcomTracks::kAllowance)
+                     double dAllowance = 0)
         : m_tree(tree), m_lifespans(lifespans), m_dAllowance(dAllowance)
     {
     }
@@ -32,6 +38,8 @@ public:
     bool Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns);
 
 private:
+    void Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t>& columns) const;
+
     const KIN_GedcomTree& m_tree;
     const std::vector<KIN_GedcomLifespan>& m_lifespans;
     double m_dAllowance;

@@ -161,3 +161,94 @@ void KIN_GedcomRowForest::Walk(std::int32_t nRoot, std::vector<char>& visited)
         stack.pop_back();
     }
 }
+
+void KIN_GedcomRowForest::Reorder(const KIN_GedcomTree& tree,
+                                  const std::vector<std::int32_t>& rowColumns)
+{
+    const std::size_t nRows = m_children.size();
+    std::vector<std::int32_t> parents(nRows, -1);
+    for (std::size_t n = 0; n < nRows; ++n)
+    {
+        for (const std::int32_t nChild : m_children[n])
+            parents[At(nChild)] = static_cast<std::int32_t>(n);
+    }
+    std::vector<double> sums(nRows, 0);
+    std::vector<double> counts(nRows, 0);
+    const auto pull = [&](std::size_t nRow, std::int32_t nRelative)
+    {
+        const std::int32_t nOther = nRelative < 0 ? -1 : m_rows.RowOf(nRelative);
+        if (nOther < 0 || At(nOther) == nRow || parents[nRow] == nOther ||
+            parents[At(nOther)] == static_cast<std::int32_t>(nRow))
+            return;
+        sums[nRow] += rowColumns[At(nOther)];
+        counts[nRow] += 1;
+    };
+    for (std::size_t nRow = 0; nRow < nRows; ++nRow)
+    {
+        for (std::int32_t nMember = m_rows.All()[nRow].nFirst; nMember >= 0;
+             nMember = m_rows.Next(nMember))
+        {
+            const KIN_GedcomPerson& person = tree.people[static_cast<std::size_t>(nMember)];
+            for (const std::int32_t nFamily : person.childOf)
+            {
+                const KIN_GedcomFamily& family = tree.families[static_cast<std::size_t>(nFamily)];
+                pull(nRow, family.nHusband);
+                pull(nRow, family.nWife);
+            }
+            for (const std::int32_t nFamily : person.spouseIn)
+            {
+                const KIN_GedcomFamily& family = tree.families[static_cast<std::size_t>(nFamily)];
+                for (const std::int32_t nChild : family.children)
+                    pull(nRow, nChild);
+            }
+        }
+    }
+    std::vector<double> keys(nRows, 0);
+    for (const std::int32_t nRow : m_postOrder)
+    {
+        for (const std::int32_t nChild : m_children[At(nRow)])
+        {
+            sums[At(nRow)] += sums[At(nChild)];
+            counts[At(nRow)] += counts[At(nChild)];
+        }
+        keys[At(nRow)] = (sums[At(nRow)] + rowColumns[At(nRow)]) / (counts[At(nRow)] + 1);
+    }
+    for (std::vector<std::int32_t>& children : m_children)
+        SortByKeys(children, keys);
+    SortByKeys(m_roots, keys);
+    const std::vector<std::int32_t> roots = m_roots;
+    m_roots.clear();
+    m_postOrder.clear();
+    std::vector<char> visited(nRows, 0);
+    for (const std::int32_t nRoot : roots)
+        Walk(nRoot, visited);
+}
+
+void KIN_GedcomRowForest::SortByKeys(std::vector<std::int32_t>& list,
+                                     const std::vector<double>& keys) const
+{
+    struct Group
+    {
+        double dKey = 0;
+        std::vector<std::int32_t> rows;
+    };
+    std::vector<Group> groups;
+    std::vector<std::int32_t> waiting; // in-law rows before the next other row
+    for (const std::int32_t nRow : list)
+    {
+        waiting.push_back(nRow);
+        if (IsInLaw(nRow))
+            continue;
+        groups.push_back({keys[At(nRow)], waiting});
+        waiting.clear();
+    }
+    if (!waiting.empty() && !groups.empty())
+        groups.back().rows.insert(groups.back().rows.end(), waiting.begin(), waiting.end());
+    else if (!waiting.empty())
+        groups.push_back({keys[At(waiting.front())], waiting});
+    std::stable_sort(groups.begin(), groups.end(),
+                     [](const Group& a, const Group& b) { return a.dKey < b.dKey; });
+    list.clear();
+    for (const Group& group : groups)
+        list.insert(list.end(), group.rows.begin(), group.rows.end());
+}

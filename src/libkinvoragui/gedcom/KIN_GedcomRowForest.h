@@ -26,6 +26,11 @@ public:
     }
     // True for a row hung beside its child's row rather than under its own parents.
     bool IsInLaw(std::int32_t nRow) const { return m_bInLaw[At(nRow)] != 0; }
+    // Reorders the rows under each row, and the roots, by the barycentre of their subtrees: the
+    // mean column (in rowColumns, one a row) of the relatives their people have outside the
+    // forest's own parent-child edges, with the subtree's own column weighing as one relative.
+    // An in-law row moves with the row it stands beside. Ties keep the order.
+    void Reorder(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& rowColumns);
     // The roots (by start), then every row after the rows under it.
     const std::vector<std::int32_t>& Roots() const { return m_roots; }
     const std::vector<std::int32_t>& PostOrder() const { return m_postOrder; }
@@ -38,6 +43,8 @@ private:
     void ListChildren(const std::vector<std::int32_t>& parentRows,
                       const std::vector<std::int64_t>& keys);
     void Walk(std::int32_t nRoot, std::vector<char>& visited);
+    // Sorts the list by key, each in-law row kept with the next other row (else the last).
+    void SortByKeys(std::vector<std::int32_t>& list, const std::vector<double>& keys) const;
 
     const KIN_GedcomRows& m_rows;
     std::vector<std::vector<std::int32_t>> m_children;

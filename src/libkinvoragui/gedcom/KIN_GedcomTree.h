@@ -43,8 +43,11 @@ struct KIN_GedcomPerson
     std::string surname; // its SURN
     Sex sex = Sex::Unknown;
     std::vector<KIN_GedcomEvent> events; // one a fact, its first dated record, in file order
-    std::vector<std::int32_t> childOf;   // families naming the person as a child
-    std::vector<std::int32_t> spouseIn;  // families naming the person as husband or wife
+    // The dates of the person's other events (census, residence, occupation, will, probate...):
+    // the person was born before the first of them and lived until about the last.
+    std::vector<std::string> otherDates;
+    std::vector<std::int32_t> childOf;  // families naming the person as a child
+    std::vector<std::int32_t> spouseIn; // families naming the person as husband or wife
 
     // The fact's event, null when the record has none.
     const KIN_GedcomEvent* Find(KIN_GedcomFact fact) const
@@ -65,6 +68,7 @@ struct KIN_GedcomFamily
     std::int32_t nHusband = -1;
     std::int32_t nWife = -1;
     std::vector<std::int32_t> children;
+    std::string marriage; // the date of the first dated MARR record, as written
 };
 
 // The people and families of a file, in file order; a record whose id was already taken is

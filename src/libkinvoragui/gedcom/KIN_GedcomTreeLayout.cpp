@@ -19,6 +19,8 @@ KIN_GedcomTreeLayout::KIN_GedcomTreeLayout(const KIN_GedcomTree& tree,
 bool KIN_GedcomTreeLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns)
 {
     const std::size_t nRows = m_rows.All().size();
+    m_years.clear();
+    m_nStepDivisor = 1;
     MakeSteps();
     MeasureSpans();
     m_outlines.assign(nRows, KIN_GedcomContour());
@@ -36,6 +38,16 @@ bool KIN_GedcomTreeLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std
     RemoveUnusedColumns();
     columns = std::move(m_columns);
     return true;
+}
+
+void KIN_GedcomTreeLayout::Reorder(const KIN_GedcomTree& tree,
+                                   const std::vector<std::int32_t>& columns)
+{
+    std::vector<std::int32_t> rowColumns;
+    rowColumns.reserve(m_rows.All().size());
+    for (const KIN_GedcomRows::Row& row : m_rows.All())
+        rowColumns.push_back(columns[static_cast<std::size_t>(row.nFirst)]);
+    m_forest.Reorder(tree, rowColumns);
 }
 
 void KIN_GedcomTreeLayout::MakeSteps()

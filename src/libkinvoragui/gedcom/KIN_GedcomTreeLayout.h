@@ -38,6 +38,9 @@ public:
     // The column of each person, -1 for those not drawn; false when the caller cancelled.
     bool Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns);
     const KIN_GedcomRows& Rows() const { return m_rows; }
+    // Reorders the forest by the barycentres of the columns of the last Arrange; the next
+    // Arrange lays it out in the new order.
+    void Reorder(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& columns);
 
 private:
     struct Span

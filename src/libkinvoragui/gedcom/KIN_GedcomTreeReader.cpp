@@ -32,6 +32,11 @@ constexpr std::array<FactTag, kGedcomFactCount> kFactTags = {{
     {"CREM", KIN_GedcomFact::Cremation},
 }};
 
+// Events that date a person without being a birth or a death: born before, alive about then.
+constexpr std::array<std::string_view, 24> kOtherEventTags = {
+    "CENS", "RESI", "OCCU", "EDUC", "GRAD", "WILL", "PROB", "EMIG", "IMMI", "NATU", "RETI", "CONF",
+    "FCOM", "ORDN", "EVEN", "ADOP", "BARM", "BASM", "BLES", "CHRA", "PROP", "RELI", "TITL", "FACT"};
+
 // "@I12@" gives "I12".
 std::string_view PointerTarget(std::string_view value)
 {
@@ -113,6 +118,7 @@ void KIN_GedcomTreeReader::StartRecord(const KIN_GedcomLine& line)
     m_person = KIN_GedcomPerson();
     m_family = KIN_GedcomFamily();
     m_nEvent = kNoEvent;
+    m_pOtherDate = nullptr;
     m_bInFirstName = false;
     m_bNamed = false;
     m_pText = nullptr;
@@ -152,6 +158,7 @@ void KIN_GedcomTreeReader::OnPersonLine(const KIN_GedcomLine& line)
     if (line.nLevel == 1)
     {
         m_nEvent = kNoEvent;
+        m_pOtherDate = nullptr;
         m_bInFirstName = false;
         if (line.tag == "NAME" && !m_bNamed)
         {
@@ -170,10 +177,18 @@ void KIN_GedcomTreeReader::OnPersonLine(const KIN_GedcomLine& line)
             if (line.tag == factTag.tag)
                 StartEvent(factTag.fact);
         }
+        if (std::find(kOtherEventTags.begin(), kOtherEventTags.end(), line.tag) !=
+            kOtherEventTags.end())
+            m_pOtherDate = &m_person.otherDates.emplace_back();
         return;
     }
     if (line.nLevel != 2)
         return;
+    if (m_pOtherDate && line.tag == "DATE")
+    {
+        ReadText(*m_pOtherDate, line);
+        return;
+    }
     KIN_GedcomEvent* const pEvent =
         m_nEvent < m_person.events.size() ? &m_person.events[m_nEvent] : nullptr;
     if (pEvent && line.tag == "DATE" && !KIN_GedcomDateParser::Parse(pEvent->date).bHasYear)
@@ -202,10 +217,15 @@ void KIN_GedcomTreeReader::StartEvent(KIN_GedcomFact fact)
     m_person.events.push_back(KIN_GedcomEvent{fact, {}, {}});
 }
 
+// The first MARR record with a year gives the marriage date.
 void KIN_GedcomTreeReader::OnFamilyLine(const KIN_GedcomLine& line)
 {
+    if (line.nLevel == 2 && m_pOtherDate && line.tag == "DATE" &&
+        !KIN_GedcomDateParser::Parse(m_family.marriage).bHasYear)
+        ReadText(m_family.marriage, line);
     if (line.nLevel != 1)
         return;
+    m_pOtherDate = line.tag == "MARR" ? &m_family.marriage : nullptr;
     if (line.tag == "HUSB")
         Refer(Relation::Husband, line.value);
     else if (line.tag == "WIFE")

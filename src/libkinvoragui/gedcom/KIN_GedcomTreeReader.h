@@ -13,8 +13,9 @@
 #include <vector>
 
 // Reads the individuals and families of a GEDCOM text into a tree: names, sex, births,
-// christenings, baptisms, deaths, burials and cremations with their dates and places, and
-// the pointers between records. Other records and lines are passed over.
+// christenings, baptisms, deaths, burials and cremations with their dates and places, the
+// dates of a person's other events and of marriages, and the pointers between records. Other
+// records and lines are passed over.
 class KIN_GedcomTreeReader
 {
 public:
@@ -49,7 +50,8 @@ private:
     KIN_GedcomPerson m_person;
     KIN_GedcomFamily m_family;
     static constexpr std::size_t kNoEvent = static_cast<std::size_t>(-1);
-    std::size_t m_nEvent = kNoEvent; // the event the DATE and PLAC lines go to
+    std::size_t m_nEvent = kNoEvent;     // the event the DATE and PLAC lines go to
+    std::string* m_pOtherDate = nullptr; // the date an other event's or marriage's DATE fills
     bool m_bInFirstName = false;
     bool m_bNamed = false;
     std::string* m_pText = nullptr;

@@ -64,6 +64,7 @@ KIN_GedcomWords KIN_GedcomTexts::Words()
     words.from = KIN_TextOf(KIN_Text::GedcomFrom);
     words.to = KIN_TextOf(KIN_Text::GedcomTo);
     words.estimatedMark = KIN_TextOf(KIN_Text::GedcomEstimatedMark);
+    words.doubtfulMark = KIN_TextOf(KIN_Text::GedcomDoubtfulMark);
     words.unknownName = KIN_TextOf(KIN_Text::GedcomUnknownName);
     return words;
 }
@@ -93,6 +94,8 @@ std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result)
     std::string summary = Filled(KIN_TextOf(KIN_Text::StatusImported),
                                  {std::to_string(result.nPeople), std::to_string(result.nFamilies),
                                   std::to_string(result.nEstimated)});
+    if (result.nDoubtful > 0)
+        summary += Filled(KIN_Text::StatusDoubtful, std::to_string(result.nDoubtful));
     if (result.nLeftOut > 0)
         summary += Filled(KIN_Text::StatusLeftOut, std::to_string(result.nLeftOut));
     return summary;

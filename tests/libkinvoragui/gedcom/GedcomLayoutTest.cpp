@@ -3,12 +3,14 @@
 #include "GedcomTestSupport.h"
 #include "KIN_GedcomEstimator.h"
 #include "KIN_GedcomLayout.h"
+#include "KIN_GedcomTreeLayout.h"
 #include "KIN_GedcomTreeReader.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -71,6 +73,58 @@ TEST_P(GedcomRandomTreeTest, DiagramIsValidWithoutOverlapsAndRepeatable)
     ExpectNoOverlaps(result.diagram);
     EXPECT_EQ(result.nPeople + result.nLeftOut, 400u);
     EXPECT_TRUE(SameDiagram(Import(text).diagram, result.diagram));
+}
+
+// The total horizontal run of the links from parents to children.
+std::int64_t LegLength(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& columns)
+{
+    std::int64_t nLength = 0;
+    for (const KIN_GedcomFamily& family : tree.families)
+    {
+        for (const std::int32_t nParent : {family.nHusband, family.nWife})
+        {
+            for (const std::int32_t nChild : family.children)
+            {
+                if (nParent >= 0 && columns[static_cast<std::size_t>(nParent)] >= 0 &&
+                    columns[static_cast<std::size_t>(nChild)] >= 0)
+                    nLength += std::abs(columns[static_cast<std::size_t>(nParent)] -
+                                        columns[static_cast<std::size_t>(nChild)]);
+            }
+        }
+    }
+    return nLength;
+}
+
+// The reordered layout keeps couples together and never draws longer links than the tree
+// order it starts from; the same tree gives the same columns.
+TEST_P(GedcomRandomTreeTest, ReorderedLayoutShortensLinks)
+{
+    const std::string text = RandomTree(GetParam(), 400);
+    KIN_GedcomProgress progress(nullptr);
+    KIN_GedcomTree tree;
+    std::vector<KIN_GedcomLifespan> lifespans;
+    ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(text, tree));
+    ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
+    std::vector<std::int32_t> treeOrder;
+    KIN_GedcomTreeLayout treeLayout(tree, lifespans);
+    ASSERT_TRUE(treeLayout.Arrange(progress, treeOrder));
+    std::vector<std::int32_t> columns;
+    ASSERT_TRUE(KIN_GedcomLayout(tree, lifespans).Arrange(progress, columns));
+    std::vector<std::int32_t> again;
+    ASSERT_TRUE(KIN_GedcomLayout(tree, lifespans).Arrange(progress, again));
+    EXPECT_EQ(columns, again);
+    EXPECT_LE(LegLength(tree, columns), LegLength(tree, treeOrder));
+    const KIN_GedcomRows& rows = treeLayout.Rows();
+    for (std::size_t n = 0; n < columns.size(); ++n)
+    {
+        ASSERT_EQ(columns[n] >= 0, lifespans[n].bDrawn);
+        const std::int32_t nRight = columns[n] < 0 ? -1 : rows.Next(static_cast<std::int32_t>(n));
+        if (nRight >= 0)
+        {
+            EXPECT_EQ(columns[static_cast<std::size_t>(nRight)],
+                      columns[n] + KIN_GedcomRows::kWidth);
+        }
+    }
 }
 
 // The packed layout over the same trees: rows whole, no two periods of a column at once, as

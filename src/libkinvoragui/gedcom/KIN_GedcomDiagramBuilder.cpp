@@ -75,10 +75,14 @@ bool KIN_GedcomDiagramBuilder::AddPeriods(KIN_GedcomProgress& progress, KIN_Gedc
         period.column = m_columns[n];
         period.width = KIN_GedcomRows::kWidth;
         period.colorBorder = BorderOf(person.sex);
+        const KIN_GedcomPeriodYears years{lifespan.begin, lifespan.end, lifespan.bBeginQualified,
+                                          lifespan.bEndQualified, lifespan.bLiving};
+        // The chart shows as uncertain what the file does not state plainly.
+        period.uncertainBegin = years.UncertainBegin();
+        period.uncertainEnd = years.UncertainEnd();
         m_ids[n] = period.id;
         periods.push_back(std::move(period));
-        result.periodYears.push_back(
-            {lifespan.begin, lifespan.end, lifespan.bBeginQualified, lifespan.bEndQualified});
+        result.periodYears.push_back(years);
         if ((n + 1) % kPeoplePerReport == 0 &&
             !progress.Report(KIN_GedcomProgress::Stage::Build, n + 1, m_tree.people.size()))
             return false;

@@ -379,6 +379,7 @@ void KIN_GedcomEstimator::SetLifespans(const std::vector<std::uint8_t>& doubted,
         else if (m_nCurrentYear - lifespan.nBegin < kAliveYears)
         {
             lifespan.nEnd = m_nCurrentYear;
+            lifespan.bLiving = true;
             lifespan.end =
                 doubted[n] & 2 ? KIN_GedcomYearKind::Doubtful : KIN_GedcomYearKind::Exact;
         }

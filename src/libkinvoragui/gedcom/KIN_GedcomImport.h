@@ -51,9 +51,14 @@ struct KIN_GedcomPeriodYears
     KIN_GedcomYearKind end = KIN_GedcomYearKind::Exact;
     bool bBeginQualified = false;
     bool bEndQualified = false;
+    // Alive: the end is the current year, not a death.
+    bool bLiving = false;
 
     bool UncertainBegin() const { return begin != KIN_GedcomYearKind::Exact || bBeginQualified; }
-    bool UncertainEnd() const { return end != KIN_GedcomYearKind::Exact || bEndQualified; }
+    bool UncertainEnd() const
+    {
+        return end != KIN_GedcomYearKind::Exact || bEndQualified || bLiving;
+    }
 };
 
 struct KIN_GedcomResult

@@ -26,6 +26,8 @@ struct KIN_GedcomLifespan
     // between, from-to, interpreted or free text.
     bool bBeginQualified = false;
     bool bEndQualified = false;
+    // No death known and young enough to be alive: the period runs to the current year.
+    bool bLiving = false;
     // The facts whose dates gave (or, doubtful, were set aside for) the years.
     KIN_GedcomFact beginFact = KIN_GedcomFact::Birth;
     KIN_GedcomFact endFact = KIN_GedcomFact::Death;

@@ -271,4 +271,49 @@ TEST(GedcomEvidenceTest, PeriodYearsTellExactEstimatedAndQualified)
     EXPECT_EQ(result.nDoubtful, 1u);
     EXPECT_EQ(result.nEstimated, 2u);
 }
+
+// Each kind of date marks the period's year uncertain, or not, on the diagram itself.
+TEST(GedcomEvidenceTest, PeriodsShowWhichYearsAreUncertain)
+{
+    const std::pair<const char*, bool> births[] = {
+        {"2 OCT 1864", false},
+        {"OCT 1864", false},
+        {"1864", false},
+        {"ABT 1864", true},
+        {"CAL 1864", true},
+        {"EST 1864", true},
+        {"BEF 1864", true},
+        {"AFT 1864", true},
+        {"BET 1860 AND 1864", true},
+        {"FROM 1860 TO 1864", true},
+        {"INT 1864 (in the sixties)", true},
+        {"(the year of the great flood)", true},
+    };
+    std::string records;
+    for (std::size_t n = 0; n < std::size(births); ++n)
+        records += Person("B" + std::to_string(n), std::string("1 BIRT\n2 DATE ") +
+                                                       births[n].first + "\n1 DEAT\n2 DATE 1930\n");
+    // Free text gives no year: a dated child places that person.
+    records += Person("Child", "1 BIRT\n2 DATE 1890\n1 DEAT\n2 DATE 1950\n") +
+               "0 @F1@ FAM\n1 HUSB @B11@\n1 CHIL @Child@\n";
+    records += Person("Alive", "1 BIRT\n2 DATE 1990\n");
+    records += Person("Undated", "") + "0 @F2@ FAM\n1 HUSB @Undated@\n1 CHIL @Alive@\n";
+    const KIN_GedcomResult result = Import(File(records));
+    ASSERT_EQ(result.error, KIN_GedcomError::None);
+    for (std::size_t n = 0; n < std::size(births); ++n)
+    {
+        const KIN_DataPeriod* pPeriod = FindPeriod(result.diagram, "B" + std::to_string(n));
+        ASSERT_NE(pPeriod, nullptr) << births[n].first;
+        EXPECT_EQ(pPeriod->uncertainBegin, births[n].second) << births[n].first;
+        EXPECT_FALSE(pPeriod->uncertainEnd) << births[n].first;
+    }
+    const KIN_DataPeriod* pAlive = FindPeriod(result.diagram, "Alive");
+    const KIN_DataPeriod* pUndated = FindPeriod(result.diagram, "Undated");
+    ASSERT_TRUE(pAlive && pUndated);
+    EXPECT_FALSE(pAlive->uncertainBegin);
+    EXPECT_TRUE(pAlive->uncertainEnd);
+    EXPECT_EQ(pAlive->end, 2026);
+    EXPECT_TRUE(pUndated->uncertainBegin);
+    EXPECT_TRUE(pUndated->uncertainEnd);
+}
 } // namespace

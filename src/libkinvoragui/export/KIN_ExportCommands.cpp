@@ -135,6 +135,7 @@ void KIN_ExportCommands::Print(KIN_ViewPeriods& view)
     pQOptions->setWindowTitle(Text(KIN_Text::PdfPoster));
     auto* pQLayout = new QVBoxLayout(pQOptions);
     auto* pQFit = new QCheckBox(Text(KIN_Text::PrintFitToPage));
+    pQFit->setObjectName(QStringLiteral("KIN_FitToPage"));
     pQFit->setChecked(m_bPrintFitToPage);
     pQLayout->addWidget(pQFit);
     pQLayout->addStretch();

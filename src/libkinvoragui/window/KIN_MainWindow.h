@@ -18,6 +18,7 @@ class KIN_DlgDiagramShift;
 class KIN_DlgPeriodLimits;
 class KIN_AutosaveWriter;
 class KIN_DocumentChanges;
+class KIN_ExportCommands;
 class KIN_IDataFile;
 class KIN_UndoHistory;
 class KIN_ViewPeriods;
@@ -94,6 +95,7 @@ public:
     KIN_DlgDiagramShift* GetShiftDialog() const { return m_pDlgShift; }
     KIN_DlgPeriodLimits* GetPeriodDialog() const { return m_pDlgPeriod; }
     KIN_UndoHistory* GetHistory() const { return m_pHistory; }
+    KIN_ExportCommands* GetExports() const { return m_pExports; }
 
 public slots:
     void SlotMenu_FileNew_triggered(bool bIsChecked);
@@ -101,6 +103,9 @@ public slots:
     void SlotMenu_FileImportGedcom_triggered(bool bIsChecked);
     void SlotMenu_FileSave_triggered(bool bIsChecked);
     void SlotMenu_FileExport_triggered(bool bIsChecked);
+    void SlotMenu_FileExportPdf_triggered(bool bIsChecked);
+    void SlotMenu_FileExportSvg_triggered(bool bIsChecked);
+    void SlotMenu_FilePrint_triggered(bool bIsChecked);
     void SlotMenu_FileExit_triggered(bool bIsChecked);
     void SlotMenu_EditLimitDiagr_triggered(bool bIsChecked);
     void SlotMenu_EditNewPeriod_triggered(bool bIsChecked);
@@ -162,6 +167,7 @@ private:
     KIN_DlgDiagramShift* m_pDlgShift = nullptr;
     KIN_DlgPeriodLimits* m_pDlgPeriod = nullptr;
     KIN_UndoHistory* m_pHistory = nullptr;
+    KIN_ExportCommands* m_pExports = nullptr;
     // Declared after the document: destroyed first, it writes its last save before the
     // window's other parts go.
     std::unique_ptr<KIN_AutosaveWriter> m_pAutosave;

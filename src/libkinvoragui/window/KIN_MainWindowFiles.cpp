@@ -1,10 +1,13 @@
 // The File commands of the main window, the autosave and the window title.
 #include "KIN_MainWindow.h"
 
+#include "KIN_ExportCommands.h"
+
 #include "KIN_AutosaveWriter.h"
 #include "KIN_DataDiagram.h"
 #include "KIN_DiagramFileFormat.h"
 #include "KIN_DlgDiagramLimits.h"
+#include "KIN_ExportCommands.h"
 #include "KIN_GedcomImport.h"
 #include "KIN_GedcomTexts.h"
 #include "KIN_IDataFile.h"
@@ -285,14 +288,22 @@ void KIN_MainWindow::SlotMenu_FileSave_triggered(bool)
 
 void KIN_MainWindow::SlotMenu_FileExport_triggered(bool)
 {
-    const std::string name = KIT_ToBytes(QFileDialog::getSaveFileName(
-        this, Text(KIN_Text::CaptionExport), QStringLiteral("."), Text(KIN_Text::FilterExport)));
-    if (name.empty())
-        return;
-    QImage image;
-    m_pView->RenderToImage(image);
-    if (!image.save(KIT_ToQString(name), "PNG"))
-        ShowWarning(KIN_Text::WarningExportFailed, KIT_ToQString(name));
+    m_pExports->ExportImage(*m_pView);
+}
+
+void KIN_MainWindow::SlotMenu_FileExportPdf_triggered(bool)
+{
+    m_pExports->ExportPdf(*m_pView);
+}
+
+void KIN_MainWindow::SlotMenu_FileExportSvg_triggered(bool)
+{
+    m_pExports->ExportSvg(*m_pView);
+}
+
+void KIN_MainWindow::SlotMenu_FilePrint_triggered(bool)
+{
+    m_pExports->Print(*m_pView);
 }
 
 void KIN_MainWindow::KeepUnreadableAutosave(const std::string& path)

@@ -16,10 +16,9 @@ build_asan="$here/build-asan"
 build_fuzz="$here/build-fuzz"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libexpat1-dev libgtest-dev
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libexpat1-dev libgtest-dev
           libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
-          desktop-file-utils appstream dpkg-dev x11-utils locales
-          poppler-utils)
+          desktop-file-utils appstream dpkg-dev x11-utils locales poppler-utils)
 
 install_missing() {
     local missing=()

@@ -9,8 +9,11 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -323,4 +326,99 @@ TEST_F(ExportTool, DrawsAGedcomTreeOrRefusesItWithOneLine)
         "No one in this file has a date, so nobody can be placed on the time axis.")))
         << undated.errorText.toStdString();
     EXPECT_FALSE(QFile::exists(folder.Path(QStringLiteral("undated.xml"))));
+}
+
+TEST_F(ExportTool, OptionsChooseTheDrawingAndBadOnesShowTheUsage)
+{
+    const QString diagram = folder.Path(QStringLiteral("diagram.xml"));
+    const auto out = [this](const char* pName) { return folder.Path(QString::fromUtf8(pName)); };
+    const QList<QStringList> bad = {
+        {diagram, out("a.pdf"), QStringLiteral("--paper"), QStringLiteral("B5")},
+        {diagram, out("a.pdf"), QStringLiteral("--scale"), QStringLiteral("100")},
+        {diagram, out("a.pdf"), QStringLiteral("--paper"), QStringLiteral("A4"),
+         QStringLiteral("--scale"), QStringLiteral("20")},
+        {diagram, out("a.pdf"), QStringLiteral("--paper"), QStringLiteral("A4"),
+         QStringLiteral("--scale"), QStringLiteral("1,5")},
+        {diagram, out("a.png"), QStringLiteral("--paper"), QStringLiteral("A4")},
+        {diagram, out("a.svg"), QStringLiteral("--resolution"), QStringLiteral("2")},
+        {diagram, out("a.png"), QStringLiteral("--resolution"), QStringLiteral("0,5")},
+        {diagram, out("a.png"), QStringLiteral("--resolution")},
+        {diagram, out("a.png"), QStringLiteral("--colour")},
+        {diagram, out("a.png"), out("b.png")},
+    };
+    for (const QStringList& arguments : bad)
+    {
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.nExitCode, 2) << arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(run.errorText.startsWith(QStringLiteral("usage:")));
+    }
+    EXPECT_FALSE(QFile::exists(out("a.pdf")) || QFile::exists(out("a.png")) ||
+                 QFile::exists(out("a.svg")));
+
+    ASSERT_EQ(
+        RunTool({diagram, out("two.png"), QStringLiteral("--resolution"), QStringLiteral("2")})
+            .nExitCode,
+        0);
+    EXPECT_EQ(QImageReader(out("two.png")).size(), QSize(2404, 20200));
+    ASSERT_EQ(RunTool({diagram, out("quarter.png"), QStringLiteral("--resolution"),
+                       QStringLiteral("1/4")})
+                  .nExitCode,
+              0);
+    EXPECT_EQ(QImageReader(out("quarter.png")).size(), QSize(301, 2525));
+
+    const ToolRun svg = RunTool({diagram, out("d.svg")});
+    ASSERT_EQ(svg.nExitCode, 0) << svg.errorText.toStdString();
+    EXPECT_NE(folder.Read(QStringLiteral("d.svg")).find("Ada"), std::string::npos);
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed: ./dev.sh installs it";
+    const auto pdfInfo = [](const QString& path)
+    {
+        QProcess process;
+        process.start(QStringLiteral("pdfinfo"), {path});
+        process.waitForFinished(60000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    ASSERT_EQ(RunTool({diagram, out("one.pdf")}).nExitCode, 0);
+    EXPECT_TRUE(
+        pdfInfo(out("one.pdf")).contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));
+    EXPECT_TRUE(pdfInfo(out("one.pdf")).contains(QStringLiteral("1202 x 10100 pts")));
+    const ToolRun poster = RunTool({diagram, out("poster.pdf"), QStringLiteral("--landscape"),
+                                    QStringLiteral("--paper"), QStringLiteral("a3"),
+                                    QStringLiteral("--scale"), QStringLiteral("200")});
+    ASSERT_EQ(poster.nExitCode, 0) << poster.errorText.toStdString();
+    const QString info = pdfInfo(out("poster.pdf"));
+    // 1202 x 10100 pixels at 200% are 1803 x 15150 points: 2 sheets wide, 21 high.
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +42\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("1191 x 842 pts (A3)"))) << info.toStdString();
+}
+
+TEST_F(ExportTool, ATooLargeImageGetsAResolutionThatFitsOrIsRefused)
+{
+    // 400 columns: 40,202 pixels wide at 1x, 101 megapixels at 1/2x.
+    ASSERT_TRUE(folder.Write(QStringLiteral("wide.xml"),
+                             "<kinvora>\n\t<E b=\"18\" e=\"38\" w=\"400\" />\n</kinvora>\n"));
+    const QString wide = folder.Path(QStringLiteral("wide.xml"));
+    const ToolRun proposed = RunTool({wide, folder.Path(QStringLiteral("wide.png"))});
+    ASSERT_EQ(proposed.nExitCode, 0) << proposed.errorText.toStdString();
+    EXPECT_TRUE(proposed.outputText.contains(QStringLiteral("40202 x 10100")))
+        << proposed.outputText.toStdString();
+    EXPECT_TRUE(proposed.outputText.contains(QStringLiteral("writing it at 1/4x")));
+    EXPECT_EQ(QImageReader(folder.Path(QStringLiteral("wide.png"))).size(), QSize(10051, 2525));
+
+    ASSERT_TRUE(folder.Write(QStringLiteral("kept.png"), "previous"));
+    const ToolRun refused = RunTool({wide, folder.Path(QStringLiteral("kept.png")),
+                                     QStringLiteral("--resolution"), QStringLiteral("1")});
+    EXPECT_EQ(refused.nExitCode, 1);
+    EXPECT_TRUE(refused.errorText.contains(QStringLiteral("--resolution 1/4x fits")))
+        << refused.errorText.toStdString();
+    EXPECT_EQ(folder.Read(QStringLiteral("kept.png")), "previous");
+
+    for (const char* pName : {"missing/out.svg", "missing/out.pdf"})
+    {
+        std::ostringstream errors;
+        EXPECT_EQ(KIN_ExportTool::Run("diagram.xml", pName, errors), KIN_ExportTool::Failure);
+        EXPECT_NE(errors.str().find("cannot write"), std::string::npos) << pName;
+    }
 }

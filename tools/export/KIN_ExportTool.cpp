@@ -4,6 +4,9 @@
 #include "KIN_GedcomImport.h"
 #include "KIN_GedcomTexts.h"
 #include "KIN_IDataFile.h"
+#include "KIN_PngResolution.h"
+#include "KIN_RasterExport.h"
+#include "KIN_VectorExport.h"
 #include "KIN_ViewPeriods.h"
 #include "KIT_DurableFile.h"
 #include "KIT_QtText.h"
@@ -12,9 +15,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <ostream>
 #include <string_view>
@@ -25,6 +28,7 @@ enum class Format
 {
     Png,
     Pdf,
+    Svg,
     Xml,
     Unknown
 };
@@ -36,57 +40,81 @@ Format FormatOf(const std::string& output)
         return Format::Png;
     if (suffix == QLatin1String("pdf"))
         return Format::Pdf;
+    if (suffix == QLatin1String("svg"))
+        return Format::Svg;
     if (suffix == QLatin1String("xml"))
         return Format::Xml;
     return Format::Unknown;
 }
 
-QByteArray DrawPng(KIN_ViewPeriods& view)
+// The resolution the image is written at: the one asked for, or the largest that image
+// viewers open (at most 1x), with a note when that is not 1x. 0 when the size asked for
+// cannot be held, with the reason in why.
+double ChooseResolution(const KIN_ExportTool::Options& options, const QSizeF& drawing,
+                        std::ostream* pNotes, std::string& why)
 {
-    QImage image;
-    view.RenderToImage(image);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return QByteArray();
-    return bytes;
+    const double proposed = KIN_PngResolution::Proposed(drawing);
+    const QSize full = KIN_PngResolution::SizeAt(drawing, 1);
+    const auto sizeText = [](const QSize& size)
+    { return std::to_string(size.width()) + " x " + std::to_string(size.height()); };
+    if (options.resolution == 0)
+    {
+        if (proposed != 1 && pNotes)
+            *pNotes << "kinvora-export: at 1x the image would be " << sizeText(full)
+                    << " pixels; writing it at " << KIT_ToBytes(KIN_PngResolution::Name(proposed))
+                    << " (" << sizeText(KIN_PngResolution::SizeAt(drawing, proposed))
+                    << " pixels)\n";
+        return proposed;
+    }
+    const QSize asked = KIN_PngResolution::SizeAt(drawing, options.resolution);
+    if (KIN_PngResolution::CanHold(asked))
+        return options.resolution;
+    why = ": at " + KIT_ToBytes(KIN_PngResolution::Name(options.resolution)) +
+          " the image would be " + sizeText(asked) +
+          " pixels, more than an image can hold; --resolution " +
+          KIT_ToBytes(KIN_PngResolution::Name(proposed)) + " fits";
+    return 0;
 }
 
-QByteArray DrawPdf(KIN_ViewPeriods& view)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly))
-        return QByteArray();
-    QPdfWriter writer(&buffer);
-    writer.setResolution(72);
-    const QSizeF size = view.ExportRect().size();
-    writer.setPageSize(QPageSize(size, QPageSize::Point));
-    writer.setPageMargins(QMarginsF());
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return QByteArray();
-    view.RenderScene(painter, QRectF(QPointF(), size));
-    if (!painter.end())
-        return QByteArray();
-    return bytes;
-}
-
-// The drawing is encoded in memory and replaces the output in one durable step, so a
-// failed drawing writes nothing.
-bool WriteDrawing(const KIN_IDataFile& document, const std::string& output,
-                  QByteArray (*pDraw)(KIN_ViewPeriods&))
+bool WriteImage(const KIN_IDataFile& document, const KIN_ExportTool::Options& options,
+                std::ostream* pNotes, std::string& why)
 {
     KIN_ViewPeriods view(nullptr, document.GetData());
     view.RebuildScene();
-    const QByteArray bytes = pDraw(view);
-    if (bytes.isEmpty())
+    const double factor = ChooseResolution(options, view.ExportRect().size(), pNotes, why);
+    if (factor == 0)
+    {
+        errno = 0;
+        return false;
+    }
+    const QImage image = KIN_RasterExport::Render(view, factor);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) ||
+        !KIN_RasterExport::WritePng(image, buffer))
     {
         errno = 0;
         return false;
     }
     return KIT_DurableFile::Replace(
-        output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        options.output,
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// Vector drawings go straight to the file's replacement: nothing holds all of them.
+bool WriteVector(const KIN_IDataFile& document, const KIN_ExportTool::Options& options,
+                 Format format)
+{
+    KIN_ViewPeriods view(nullptr, document.GetData());
+    view.RebuildScene();
+    errno = 0;
+    return KIN_VectorExport::WriteFile(
+        options.output,
+        [&](QIODevice& device)
+        {
+            return format == Format::Svg ? KIN_VectorExport::WriteSvg(view, device)
+                                         : KIN_VectorExport::WritePdf(view, options.pdf, device);
+        });
 }
 
 // Why a write failed, when the system said.
@@ -106,7 +134,11 @@ std::string LoadError()
 
 const char* KIN_ExportTool::Usage()
 {
-    return "usage: kinvora-export DIAGRAM.xml|TREE.ged OUT.png|OUT.pdf|OUT.xml";
+    return "usage: kinvora-export DIAGRAM.xml|TREE.ged OUT.xml\n"
+           "       kinvora-export DIAGRAM.xml|TREE.ged OUT.png [--resolution 1/8|1/4|1/2|1|2|4]\n"
+           "       kinvora-export DIAGRAM.xml|TREE.ged OUT.svg\n"
+           "       kinvora-export DIAGRAM.xml|TREE.ged OUT.pdf [--paper A4|A3|A2|A1|A0|Letter|"
+           "Legal|Tabloid [--landscape] [--scale 50..400]]";
 }
 
 namespace
@@ -143,36 +175,104 @@ bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error
 }
 } // namespace
 
-int KIN_ExportTool::Run(const std::string& input, const std::string& output, std::ostream& error,
-                        const std::function<void()>& startGui, std::ostream* pSummary)
+namespace
 {
-    const Format format = FormatOf(output);
-    if (input.empty() || output.empty() || format == Format::Unknown)
+bool ParsePercent(const std::string& text, int& nPercent)
+{
+    const char* pEnd = text.data() + text.size();
+    const auto [pNext, error] = std::from_chars(text.data(), pEnd, nPercent);
+    return error == std::errc() && pNext == pEnd && nPercent >= KIN_PdfOptions::MinPercent &&
+           nPercent <= KIN_PdfOptions::MaxPercent;
+}
+} // namespace
+
+bool KIN_ExportTool::Parse(const std::vector<std::string>& arguments, Options& options)
+{
+    std::vector<std::string> files;
+    bool bShaped = false; // --landscape or --scale: they shape a poster and need --paper
+    bool bResolution = false;
+    for (std::size_t n = 0; n < arguments.size(); ++n)
+    {
+        const std::string& argument = arguments[n];
+        if (argument.rfind("--", 0) != 0)
+            files.push_back(argument);
+        else if (argument == "--landscape")
+            options.pdf.bLandscape = bShaped = true;
+        else if (n + 1 == arguments.size())
+            return false;
+        else if (argument == "--paper")
+        {
+            if (!KIN_PdfOptions::PaperByName(arguments[++n], options.pdf.paper))
+                return false;
+            options.pdf.bPoster = true;
+        }
+        else if (argument == "--scale")
+        {
+            if (!ParsePercent(arguments[++n], options.pdf.nPercent))
+                return false;
+            bShaped = true;
+        }
+        else if (argument == "--resolution")
+        {
+            if (!KIN_PngResolution::Parse(arguments[++n], options.resolution))
+                return false;
+            bResolution = true;
+        }
+        else
+            return false;
+    }
+    if (files.size() != 2)
+        return false;
+    options.input = files[0];
+    options.output = files[1];
+    const Format format = FormatOf(options.output);
+    if ((bShaped && !options.pdf.bPoster) || (options.pdf.bPoster && format != Format::Pdf))
+        return false;
+    return !(bResolution && format != Format::Png);
+}
+
+int KIN_ExportTool::Run(const std::string& input, const std::string& output, std::ostream& error,
+                        const std::function<void()>& startGui, std::ostream* pNotes)
+{
+    Options options;
+    options.input = input;
+    options.output = output;
+    return Run(options, error, startGui, pNotes);
+}
+
+int KIN_ExportTool::Run(const Options& options, std::ostream& error,
+                        const std::function<void()>& startGui, std::ostream* pNotes)
+{
+    const Format format = FormatOf(options.output);
+    if (options.input.empty() || options.output.empty() || format == Format::Unknown)
     {
         error << Usage() << '\n';
         return BadArguments;
     }
     sp<KIN_IDataFile> document = CreateDataFile();
-    if (!Read(input, *document, error, pSummary))
+    if (!Read(options.input, *document, error, pNotes))
         return Failure;
     if (format != Format::Xml)
         startGui();
     bool bWritten = false;
+    std::string why;
     switch (format)
     {
     case Format::Png:
-        bWritten = WriteDrawing(*document, output, DrawPng);
+        bWritten = WriteImage(*document, options, pNotes, why);
         break;
     case Format::Pdf:
-        bWritten = WriteDrawing(*document, output, DrawPdf);
+    case Format::Svg:
+        bWritten = WriteVector(*document, options, format);
         break;
     default:
-        bWritten = document->Save(output);
+        bWritten = document->Save(options.output);
         break;
     }
     if (!bWritten)
     {
-        error << "kinvora-export: cannot write " << output << WriteError(errno) << '\n';
+        error << "kinvora-export: cannot write " << options.output
+              << (why.empty() ? WriteError(errno) : why) << '\n';
         return Failure;
     }
     return Success;

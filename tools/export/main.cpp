@@ -1,13 +1,13 @@
-// kinvora-export DIAGRAM.xml OUT.png|OUT.pdf|OUT.xml
+// kinvora-export DIAGRAM.xml|TREE.ged OUT.png|OUT.pdf|OUT.svg|OUT.xml [options]
 #include "KIN_ExportTool.h"
 
 #include <QApplication>
-#include <QDir>
 
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -16,7 +16,8 @@ int main(int argc, char** argv)
         std::cout << KIN_ExportTool::Usage() << '\n';
         return KIN_ExportTool::Success;
     }
-    if (argc != 3)
+    KIN_ExportTool::Options options;
+    if (!KIN_ExportTool::Parse(std::vector<std::string>(argv + 1, argv + argc), options))
     {
         std::cerr << KIN_ExportTool::Usage() << '\n';
         return KIN_ExportTool::BadArguments;
@@ -29,5 +30,5 @@ int main(int argc, char** argv)
             qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
         application = std::make_unique<QApplication>(argc, argv);
     };
-    return KIN_ExportTool::Run(argv[1], argv[2], std::cerr, startGui, &std::cout);
+    return KIN_ExportTool::Run(options, std::cerr, startGui, &std::cout);
 }

@@ -238,12 +238,31 @@ void KIN_ViewPeriods::RenderScene(QPainter& painter, const QRectF& target)
 {
     if (!m_pScene)
         return;
-    const QRectF saved = m_pScene->sceneRect();
-    const QSignalBlocker blocker(m_pScene); // the ruler need not follow a temporary rectangle
-    m_pScene->setSceneRect(ExportRect());
+    const ExportFrame frame(*this);
     painter.fillRect(target, Qt::white);
     m_pScene->render(&painter, target, QRectF(), Qt::KeepAspectRatio);
-    m_pScene->setSceneRect(saved);
+}
+
+KIN_ViewPeriods::ExportFrame::ExportFrame(KIN_ViewPeriods& view)
+    : m_view(view), m_saved(view.m_pScene->sceneRect())
+{
+    // The ruler need not follow a temporary rectangle.
+    const QSignalBlocker blocker(m_view.m_pScene);
+    m_view.m_pScene->setSceneRect(m_view.ExportRect());
+}
+
+KIN_ViewPeriods::ExportFrame::~ExportFrame()
+{
+    const QSignalBlocker blocker(m_view.m_pScene);
+    m_view.m_pScene->setSceneRect(m_saved);
+}
+
+void KIN_ViewPeriods::ExportFrame::Render(QPainter& painter, const QRectF& target,
+                                          const QRectF& source) const
+{
+    painter.fillRect(target, Qt::white);
+    const QRectF scene = source.translated(m_view.m_pScene->sceneRect().topLeft());
+    m_view.m_pScene->render(&painter, target, scene, Qt::IgnoreAspectRatio);
 }
 
 void KIN_ViewPeriods::RenderToImage(QImage& image)

@@ -56,6 +56,25 @@ public:
     QRectF ExportRect() const;
     // Draws ExportRect() into the target on opaque white (images and PDF pages).
     void RenderScene(QPainter& painter, const QRectF& target);
+
+    // While it lives the scene rectangle is the view's ExportRect(), so that many parts of
+    // the export are drawn with one index of the items (poster pages).
+    class ExportFrame
+    {
+    public:
+        explicit ExportFrame(KIN_ViewPeriods& view);
+        ~ExportFrame();
+        ExportFrame(const ExportFrame&) = delete;
+        ExportFrame& operator=(const ExportFrame&) = delete;
+
+        // Draws the source, in ExportRect() coordinates from its top left, into the target
+        // on opaque white; the two rectangles have the same proportions.
+        void Render(QPainter& painter, const QRectF& target, const QRectF& source) const;
+
+    private:
+        KIN_ViewPeriods& m_view;
+        QRectF m_saved;
+    };
     void ScaleView(double sx, double sy);
     void NotifyScrolled();
     // Deletes every item; nothing is current afterwards.

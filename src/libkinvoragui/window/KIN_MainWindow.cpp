@@ -6,6 +6,7 @@
 #include "KIN_DlgDiagramShift.h"
 #include "KIN_DlgPeriodLimits.h"
 #include "KIN_DocumentSession.h"
+#include "KIN_ExportCommands.h"
 #include "KIN_GraphicImage.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
@@ -56,6 +57,7 @@ KIN_MainWindow::KIN_MainWindow() : QMainWindow(nullptr), KIT_SafeObject("KIN_Mai
     m_pDlgLimits = new KIN_DlgDiagramLimits(this);
     m_pDlgShift = new KIN_DlgDiagramShift(this);
     m_pDlgPeriod = new KIN_DlgPeriodLimits(this);
+    m_pExports = new KIN_ExportCommands(this);
     m_pDetails = new KIN_WidgetDetails();
     m_pQPeriodList = new KIT_QT_ListWidget0();
 
@@ -123,6 +125,13 @@ void KIN_MainWindow::CreateMenus()
                   &KIN_MainWindow::SlotMenu_FileSave_triggered);
     AddMenuAction(pQFile, Text(KIN_Text::MenuFileExport),
                   &KIN_MainWindow::SlotMenu_FileExport_triggered);
+    AddMenuAction(pQFile, Text(KIN_Text::MenuFileExportPdf),
+                  &KIN_MainWindow::SlotMenu_FileExportPdf_triggered);
+    AddMenuAction(pQFile, Text(KIN_Text::MenuFileExportSvg),
+                  &KIN_MainWindow::SlotMenu_FileExportSvg_triggered);
+    AddMenuAction(pQFile, Text(KIN_Text::MenuFilePrint),
+                  &KIN_MainWindow::SlotMenu_FilePrint_triggered)
+        ->setShortcuts(QKeySequence::Print);
     pQFile->addSeparator();
     AddMenuAction(pQFile, Text(KIN_Text::MenuFileExit),
                   &KIN_MainWindow::SlotMenu_FileExit_triggered);

@@ -13,6 +13,7 @@ class KIN_DlgDiagramLimits;
 class KIN_DlgDiagramShift;
 class KIN_DlgPeriodLimits;
 class KIN_DocumentSession;
+class KIN_ExportCommands;
 class KIN_ViewPeriods;
 class KIN_ViewYears;
 class KIN_WidgetDetails;
@@ -65,6 +66,7 @@ public:
     KIN_WidgetDetails* GetDetails() const { return m_pDetails; }
     KIN_ViewPeriods* GetView() const { return m_pView; }
     KIN_ViewYears* GetRuler() const { return m_pRuler; }
+    KIN_ExportCommands* GetExports() const { return m_pExports; }
 
 public slots:
     void SlotMenu_FileNew_triggered(bool bIsChecked);
@@ -72,6 +74,9 @@ public slots:
     void SlotMenu_FileImportGedcom_triggered(bool bIsChecked);
     void SlotMenu_FileSave_triggered(bool bIsChecked);
     void SlotMenu_FileExport_triggered(bool bIsChecked);
+    void SlotMenu_FileExportPdf_triggered(bool bIsChecked);
+    void SlotMenu_FileExportSvg_triggered(bool bIsChecked);
+    void SlotMenu_FilePrint_triggered(bool bIsChecked);
     void SlotMenu_FileExit_triggered(bool bIsChecked);
     void SlotMenu_EditLimitDiagr_triggered(bool bIsChecked);
     void SlotMenu_EditNewPeriod_triggered(bool bIsChecked);
@@ -112,6 +117,7 @@ private:
     KIN_DlgDiagramLimits* m_pDlgLimits = nullptr;
     KIN_DlgDiagramShift* m_pDlgShift = nullptr;
     KIN_DlgPeriodLimits* m_pDlgPeriod = nullptr;
+    KIN_ExportCommands* m_pExports = nullptr;
     double m_zoomFactor = 1.0;
 
     QMenu* m_pQMenuDisplay = nullptr;

@@ -4,6 +4,7 @@
 #include "KIN_DataDiagram.h"
 #include "KIN_DlgDiagramLimits.h"
 #include "KIN_DocumentSession.h"
+#include "KIN_ExportCommands.h"
 #include "KIN_IDataFile.h"
 #include "KIN_Texts.h"
 #include "KIN_ViewPeriods.h"
@@ -146,14 +147,22 @@ bool KIN_MainWindow::ImportGedcom(const std::string& path)
 
 void KIN_MainWindow::SlotMenu_FileExport_triggered(bool)
 {
-    const std::string name = KIT_ToBytes(QFileDialog::getSaveFileName(
-        this, Text(KIN_Text::CaptionExport), QStringLiteral("."), Text(KIN_Text::FilterExport)));
-    if (name.empty())
-        return;
-    QImage image;
-    m_pView->RenderToImage(image);
-    if (!image.save(KIT_ToQString(name), "PNG"))
-        SlotSession_Warn_Warning(Text(KIN_Text::WarningExportFailed).arg(KIT_ToQString(name)));
+    m_pExports->ExportImage(*m_pView);
+}
+
+void KIN_MainWindow::SlotMenu_FileExportPdf_triggered(bool)
+{
+    m_pExports->ExportPdf(*m_pView);
+}
+
+void KIN_MainWindow::SlotMenu_FileExportSvg_triggered(bool)
+{
+    m_pExports->ExportSvg(*m_pView);
+}
+
+void KIN_MainWindow::SlotMenu_FilePrint_triggered(bool)
+{
+    m_pExports->Print(*m_pView);
 }
 
 void KIN_MainWindow::closeEvent(QCloseEvent* pQEvent)

@@ -1,0 +1,149 @@
+#include "KIN_ExportCommands.h"
+
+#include "KIN_DlgExportImage.h"
+#include "KIN_DlgPdfOptions.h"
+#include "KIN_GraphicPeriod.h"
+#include "KIN_PngResolution.h"
+#include "KIN_RasterExport.h"
+#include "KIN_SceneSelection.h"
+#include "KIN_Texts.h"
+#include "KIN_VectorExport.h"
+#include "KIN_ViewPeriods.h"
+#include "KIT_QT_MessageBox.h"
+#include "KIT_QtText.h"
+
+#include <QCheckBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+namespace
+{
+QString Text(KIN_Text text)
+{
+    return KIT_ToQString(KIN_TextOf(text));
+}
+
+// Draws the diagram as "Export image" does, with nothing selected: the current period is
+// deselected for the drawing and selected again after it.
+class SelectionHidden
+{
+public:
+    SelectionHidden() : m_pPeriod(KIN_SceneSelection::Get().pCurrentPeriod)
+    {
+        if (m_pPeriod)
+            m_pPeriod->DeselectPeriod();
+    }
+    ~SelectionHidden()
+    {
+        if (m_pPeriod)
+            m_pPeriod->SelectPeriod();
+    }
+    SelectionHidden(const SelectionHidden&) = delete;
+    SelectionHidden& operator=(const SelectionHidden&) = delete;
+
+private:
+    KIN_GraphicPeriod* m_pPeriod;
+};
+} // namespace
+
+KIN_ExportCommands::KIN_ExportCommands(QWidget* pQWindow)
+    : QObject(pQWindow), KIT_SafeObject("KIN_ExportCommands"), m_pQWindow(pQWindow),
+      m_pDlgPdf(new KIN_DlgPdfOptions(pQWindow))
+{
+}
+
+KIN_ExportCommands::~KIN_ExportCommands() = default;
+
+std::string KIN_ExportCommands::AskFile(KIN_Text caption, KIN_Text filter)
+{
+    return KIT_ToBytes(
+        QFileDialog::getSaveFileName(m_pQWindow, Text(caption), QStringLiteral("."), Text(filter)));
+}
+
+void KIN_ExportCommands::Warn(const QString& message)
+{
+    auto* pQBox = new KIT_QT_MessageBox(QMessageBox::Warning, Text(KIN_Text::WarningTitle), message,
+                                        QMessageBox::Ok, m_pQWindow);
+    pQBox->setAttribute(Qt::WA_DeleteOnClose);
+    pQBox->open();
+}
+
+void KIN_ExportCommands::ExportImage(KIN_ViewPeriods& view)
+{
+    const QSizeF drawing = view.ExportRect().size();
+    KIN_DlgExportImage dialog(m_pQWindow, drawing);
+    dialog.setWindowTitle(Text(KIN_Text::CaptionExport));
+    dialog.setDirectory(QStringLiteral("."));
+    dialog.setNameFilter(Text(KIN_Text::FilterExport));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString name = dialog.selectedFiles().constFirst();
+    const double factor = dialog.Factor();
+    const QSize size = KIN_PngResolution::SizeAt(drawing, factor);
+    QImage image;
+    if (KIN_PngResolution::CanHold(size))
+    {
+        const SelectionHidden hidden;
+        image = KIN_RasterExport::Render(view, factor);
+    }
+    if (image.isNull())
+    {
+        const QString message =
+            Text(KIN_Text::WarningImageTooLarge)
+                .arg(KIN_PngResolution::Name(factor))
+                .arg(size.width())
+                .arg(size.height())
+                .arg(KIN_PngResolution::Name(KIN_PngResolution::Proposed(drawing)));
+        Warn(message);
+        return;
+    }
+    if (!image.save(name, "PNG"))
+        Warn(Text(KIN_Text::WarningExportFailed).arg(name));
+}
+
+void KIN_ExportCommands::ExportPdf(KIN_ViewPeriods& view)
+{
+    if (!m_pDlgPdf->Run(m_pdfOptions, view.ExportRect().size()))
+        return;
+    const std::string name = AskFile(KIN_Text::CaptionExportPdf, KIN_Text::FilterPdf);
+    if (name.empty())
+        return;
+    const SelectionHidden hidden;
+    const KIN_PdfOptions options = m_pdfOptions;
+    if (!KIN_VectorExport::WriteFile(name, [&](QIODevice& device)
+                                     { return KIN_VectorExport::WritePdf(view, options, device); }))
+        Warn(Text(KIN_Text::WarningDrawingFailed).arg(KIT_ToQString(name)));
+}
+
+void KIN_ExportCommands::ExportSvg(KIN_ViewPeriods& view)
+{
+    const std::string name = AskFile(KIN_Text::CaptionExportSvg, KIN_Text::FilterSvg);
+    if (name.empty())
+        return;
+    const SelectionHidden hidden;
+    if (!KIN_VectorExport::WriteFile(name, [&](QIODevice& device)
+                                     { return KIN_VectorExport::WriteSvg(view, device); }))
+        Warn(Text(KIN_Text::WarningDrawingFailed).arg(KIT_ToQString(name)));
+}
+
+void KIN_ExportCommands::Print(KIN_ViewPeriods& view)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, m_pQWindow);
+    auto* pQOptions = new QWidget();
+    pQOptions->setWindowTitle(Text(KIN_Text::PdfPoster));
+    auto* pQLayout = new QVBoxLayout(pQOptions);
+    auto* pQFit = new QCheckBox(Text(KIN_Text::PrintFitToPage));
+    pQFit->setObjectName(QStringLiteral("KIN_FitToPage"));
+    pQFit->setChecked(m_bPrintFitToPage);
+    pQLayout->addWidget(pQFit);
+    pQLayout->addStretch();
+    dialog.setOptionTabs({pQOptions});
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_bPrintFitToPage = pQFit->isChecked();
+    const SelectionHidden hidden;
+    if (!KIN_VectorExport::Print(view, printer, m_bPrintFitToPage, m_pdfOptions.nPercent))
+        Warn(Text(KIN_Text::WarningPrintFailed));
+}

@@ -124,6 +124,12 @@ enum class KIN_Text : int
     ButtonSaveElsewhere,
     ButtonCloseUnsaved,
     ButtonBackToDiagram,
+    StartDescription,
+    StartOptionDesktop,
+    StartArgumentFile,
+    StartOneFile,
+    MenuRecentFiles,
+    WarningRecentFileGone,
     Count
 };
 

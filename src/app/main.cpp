@@ -2,6 +2,7 @@
 #include "KIN_MainWindow.h"
 #include "KIN_StartOptions.h"
 #include "KIT_QT_Application.h"
+#include "KIT_QtText.h"
 
 #include <QDir>
 #include <QIcon>
@@ -65,10 +66,19 @@ int main(int nArgc, char** pArguments)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kinvora.Kinvora"));
     SetWindowIcon();
     auto window = std::make_unique<KIN_MainWindow>();
-    // Without a window manager (a bare X server) maximising does nothing: start screen-sized.
-    if (const QScreen* pQScreen = window->screen())
-        window->setGeometry(pQScreen->availableGeometry());
-    window->showMaximized();
+    if (window->RestoreLayout())
+        window->show();
+    else
+    {
+        // Without a window manager (a bare X server) maximising does nothing: start
+        // screen-sized.
+        if (const QScreen* pQScreen = window->screen())
+            window->setGeometry(pQScreen->availableGeometry());
+        window->showMaximized();
+    }
+    // Over the window, so that a warning about the file has a place to show.
+    if (!options.File().isEmpty())
+        window->OpenFile(KIT_ToBytes(options.File()));
     nResult = application->exec();
     window.reset();
     application.reset();

@@ -70,6 +70,10 @@ public:
     // Replaces the diagram by the tree of a GEDCOM file, as one step; false when refused.
     bool ImportGedcom(const std::string& path);
     void SaveFile(const std::string& path);
+    // Loads a diagram or imports a GEDCOM file, told apart by their content.
+    void OpenFile(const std::string& path);
+    // The size, place and dock layout of the last run; false when there is none.
+    bool RestoreLayout();
     void AutoSave();
     // Returns once the autosave file holds the last change.
     void WaitForAutosave() const;
@@ -102,6 +106,8 @@ public slots:
     void SlotMenu_FileSave_triggered(bool bIsChecked);
     void SlotMenu_FileExport_triggered(bool bIsChecked);
     void SlotMenu_FileExit_triggered(bool bIsChecked);
+    void SlotMenu_FileRecent_triggered(bool bIsChecked);
+    void SlotMenu_RecentFiles_aboutToShow();
     void SlotMenu_EditLimitDiagr_triggered(bool bIsChecked);
     void SlotMenu_EditNewPeriod_triggered(bool bIsChecked);
     void SlotMenu_EditChangePeriod_triggered(bool bIsChecked);
@@ -151,6 +157,8 @@ private:
     bool MayClose();
     // Keeps an unreadable autosave under a new name before it is overwritten.
     void KeepUnreadableAutosave(const std::string& path);
+    void RecordRecentFile(const std::string& path);
+    void SaveLayout();
 
     sp<KIN_IDataFile> m_pDocument;
     KIN_IDataFile* m_pDocumentPlain = nullptr;
@@ -170,6 +178,7 @@ private:
     bool m_bAutosaveSuspended = false;
 
     QMenu* m_pQMenuDisplay = nullptr;
+    QMenu* m_pQMenuRecent = nullptr;
     QAction* m_pQZoomLabel = nullptr;
     QAction* m_pQActionChangePeriod = nullptr;
     QAction* m_pQActionRemovePeriod = nullptr;

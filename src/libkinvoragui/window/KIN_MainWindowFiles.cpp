@@ -59,6 +59,7 @@ void KIN_MainWindow::LoadFile(const std::string& path)
                                 if (!m_pDocumentPlain->Load(path))
                                     return false;
                                 m_currentFile = path;
+                                RecordRecentFile(path);
                                 return true;
                             }))
             ShowWarning(KIN_Text::WarningLoadFailed, KIT_ToQString(path));
@@ -118,6 +119,7 @@ void KIN_MainWindow::closeEvent(QCloseEvent* pQEvent)
     }
     // A failure the worker found meanwhile must not open a warning over a closed window.
     disconnect(m_pAutosave.get(), nullptr, this, nullptr);
+    SaveLayout();
     pQEvent->accept();
 }
 
@@ -269,6 +271,7 @@ bool KIN_MainWindow::ImportGedcom(const std::string& path)
             return true;
         },
         [this] { UpdateTitle(); });
+    RecordRecentFile(path);
     statusBar()->showMessage(KIT_ToQString(KIN_GedcomTexts::Summary(result)));
     return true;
 }
@@ -281,6 +284,8 @@ void KIN_MainWindow::SlotMenu_FileSave_triggered(bool)
     if (name.empty())
         return;
     SaveFile(name);
+    if (m_currentFile == name)
+        RecordRecentFile(name);
 }
 
 void KIN_MainWindow::SlotMenu_FileExport_triggered(bool)

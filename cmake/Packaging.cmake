@@ -26,4 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps names the libraries the binaries link (Qt, Expat, the C++ runtime).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
+# The file types and the menu entry reach the desktop through the MIME and desktop
+# databases: the triggers have shared-mime-info and desktop-file-utils rebuild them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/data/debian/triggers)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
 include(CPack)

@@ -65,9 +65,13 @@ start_xvfb() {
     step "Xvfb on $DISPLAY"
 }
 
-# start_program FOLDER: runs the program with FOLDER as its working folder.
+# start_program FOLDER [ARGUMENT...]: runs the program with FOLDER as its working folder and
+# the settings in app_env added to its environment.
+app_env=()
 start_program() {
-    (cd "$1" && exec "$program") >"$work/app.log" 2>&1 &
+    local folder="$1"
+    shift
+    (cd "$folder" && exec env ${app_env[@]+"${app_env[@]}"} "$program" "$@") >"$work/app.log" 2>&1 &
     app_pid=$!
 }
 
@@ -131,6 +135,11 @@ check_files() {
         fail "$folder holds: $found(expected: $*)"
 }
 
+# check_empty DIR: nothing was written into the folder.
+check_empty() {
+    [ -z "$(ls -A "$1")" ] || fail "$1 holds: $(ls -A "$1" | tr '\n' ' ')"
+}
+
 # diagram_lines FILE: the limits, period, link and image lines, as written.
 diagram_lines() {
     grep -E '^'$'\t''<[EPLI] ' "$1" || true
@@ -148,12 +157,13 @@ check_autosave() {
 }
 
 export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+# Settings and data folders of the run's own, never the user's.
+export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 case "$(basename "$program")" in
-*-fr) menu_file="&Fichier" ;;
-*) menu_file="&File" ;;
+*-fr) menu_file="&Fichier" warning_title="Attention" ;;
+*) menu_file="&File" warning_title="Warning" ;;
 esac
 grep -qaF "$menu_file" "$program" || fail "the program holds no \"$menu_file\" menu"
 
@@ -267,5 +277,44 @@ done
 close_program "$window"
 check_autosave "$diagram/autosave.xml" "$work/expected.xml"
 check_files "$diagram" autosave.xml pic.png
+
+# --- 4. files given on the command line: the program works in their folder ---
+step "open a diagram given on the command line"
+mkdir "$work/given" "$work/elsewhere"
+printf '<kinvora>\n<E b="3" e="40" w="12"/>\n<P b="1850" e="1900" w="2" s="1" i="1" t="Ada" d="" cp="-1" cb="6" ct="-1"/>\n</kinvora>\n' \
+    >"$work/given/family.xml"
+start_program "$work/elsewhere" ../given/family.xml
+window="$(wait_window '^Kinvora IHM - "family\.xml"$')"
+close_program "$window"
+grep -q 't="Ada"' "$work/given/autosave.xml" || fail "the given diagram is not in its folder's autosave"
+check_empty "$work/elsewhere"
+
+step "import a GEDCOM file given on the command line"
+printf '0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ingrid /Berg/\n1 BIRT\n2 DATE 1871\n0 TRLR\n' \
+    >"$work/given/tree.ged"
+start_program "$work/elsewhere" "$work/given/tree.ged"
+window="$(wait_window '^Kinvora IHM - "tree\.xml"$')"
+close_program "$window"
+grep -q 'Ingrid Berg' "$work/given/autosave.xml" || fail "the imported tree is not in the autosave"
+check_empty "$work/elsewhere"
+
+step "a missing file: the usual start and a warning"
+start_program "$work/given" missing.xml
+window="$(wait_window '^Kinvora IHM - "autosave\.xml"$')"
+wait_window "^$warning_title\$" >/dev/null
+grep -q 'Ingrid Berg' "$work/given/autosave.xml" || fail "the autosave was lost over a missing file"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+step "--desktop works in the user's data folder"
+mkdir "$work/home"
+app_env=(HOME="$work/home")
+start_program "$work/elsewhere" --desktop
+window="$(wait_window '^Kinvora IHM - ')"
+close_program "$window"
+[ -f "$work/data/kinvora/autosave.xml" ] || fail "--desktop kept no autosave in $work/data/kinvora"
+check_empty "$work/elsewhere"
+check_empty "$work/home"
 
 step "PASS"

@@ -62,4 +62,11 @@ diff "$work/expected.txt" "$work/contents.txt" >&2 ||
     fail "the package's files differ from the install tree (< expected, > found)"
 dpkg-deb -c "$deb" | awk '$6 ~ /usr\/bin\/./ && $1 != "-rwxr-xr-x" { bad = 1; print }
                          END { exit bad }' >&2 || fail "a program in the package is not 0755"
+# The triggers rebuild the MIME and desktop databases; the licence is where Debian expects it.
+dpkg-deb -I "$deb" triggers >"$work/triggers.txt" 2>/dev/null || fail "the package has no triggers"
+for folder in /usr/share/mime/packages /usr/share/applications; do
+    grep -qx "activate-noawait $folder" "$work/triggers.txt" || fail "no trigger for $folder"
+done
+grep -qx "usr/share/doc/kinvora/copyright" "$work/contents.txt" || fail "no copyright file"
+[[ "$(field Recommends)" == *shared-mime-info* ]] || fail "Recommends: $(field Recommends)"
 echo "PASS: $(basename "$deb"), $(wc -l <"$work/contents.txt") files, Depends: $depends"

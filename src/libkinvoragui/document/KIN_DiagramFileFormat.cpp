@@ -7,11 +7,13 @@
 #include "KIT_TextFormat.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 
 namespace
@@ -162,6 +164,21 @@ void WriteDiagram(const KIN_DataDiagram& diagram, Output& out)
     out.Literal("</kinvora>\n");
 }
 
+// XML starts with a tag (after blanks or a byte-order mark); anything else is brace text.
+bool IsXml(const std::string& fileName)
+{
+    std::ifstream file(fileName, std::ios::binary);
+    char c = 0;
+    while (file.get(c))
+    {
+        if (c == '<')
+            return true;
+        if (!std::isspace(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 0x80)
+            return false;
+    }
+    return true; // unreadable or empty: the XML reader says why
+}
+
 bool ReadLimits(const FIL_IElement& root, KIN_DataDiagram& diagram)
 {
     const sp<FIL_IElement> limits = root.GetElement("E", 1);
@@ -283,7 +300,7 @@ bool KIN_DiagramFileFormat::Save(const KIN_DataDiagram& diagram, const std::stri
 
 bool KIN_DiagramFileFormat::Load(const std::string& fileName, KIN_DataDiagram& diagram)
 {
-    const sp<FIL_IAutomat> automat = FIL_OpenXml(fileName.c_str());
+    const sp<FIL_IAutomat> automat = FIL_OpenFile(fileName.c_str(), nullptr, IsXml(fileName));
     if (!automat)
         return false;
     const sp<FIL_IElement> root = automat->GetRoot();

@@ -20,9 +20,9 @@ public:
     // saving).
     static void RemoveStaleSiblings(const std::string& fileName);
 
-    // Reads a diagram file into diagram, replacing all of it; false, with diagram left as
-    // it was, when the file cannot be read or has no complete E element. Values are not
-    // clamped here. Elements missing one of their attributes are skipped.
+    // Reads a diagram file, XML or the same elements as brace text, into diagram, replacing all of
+    // it; false, with diagram left as it was, when the file cannot be read or has no complete E
+    // element. Values are not clamped here. Elements missing one of their attributes are skipped.
     static bool Load(const std::string& fileName, KIN_DataDiagram& diagram);
 };
 

@@ -149,6 +149,12 @@ enum class KIN_Text : int
     WarningDrawingFailed,
     PrintFitToPage,
     WarningPrintFailed,
+    StartDescription,
+    StartOptionDesktop,
+    StartArgumentFile,
+    StartOneFile,
+    MenuRecentFiles,
+    WarningRecentFileGone,
     Count
 };
 

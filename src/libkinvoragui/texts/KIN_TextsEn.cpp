@@ -150,6 +150,14 @@ const char* const g_texts[] = {
     "The drawing could not be written to:\n%1",
     "Fit to one page",
     "The diagram could not be printed.",
+    "Kinvora, an editor for genealogical and historical timeline diagrams.",
+    "Work in the user's data folder, as when started from the desktop menu: the autosave file "
+    "and the pictures of a diagram without a file are kept there.",
+    "A diagram (XML or brace text) or a GEDCOM family tree to open; the program works in its "
+    "folder.",
+    "Only one file can be opened at a time.",
+    "&Recent files",
+    "The file %1 no longer exists; it is removed from the recent files.",
 };
 static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
               "the English table must have one text per entry");

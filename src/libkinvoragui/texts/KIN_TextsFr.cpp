@@ -150,6 +150,15 @@ const char* const g_texts[] = {
     "Le dessin n'a pas pu être écrit dans :\n%1",
     "Ajuster à une page",
     "Le diagramme n'a pas pu être imprimé.",
+    "Kinvora, un éditeur de diagrammes généalogiques et de frises historiques.",
+    "Travailler dans le dossier de données de l'utilisateur, comme au lancement depuis le menu "
+    "du bureau : la sauvegarde automatique et les images d'un diagramme sans fichier y sont "
+    "gardées.",
+    "Un diagramme (XML ou texte à accolades) ou un arbre généalogique GEDCOM à ouvrir ; le "
+    "programme travaille dans son dossier.",
+    "Un seul fichier peut être ouvert à la fois.",
+    "&Fichiers récents",
+    "Le fichier %1 n'existe plus ; il est retiré des fichiers récents.",
 };
 static_assert(std::size(g_texts) == static_cast<int>(KIN_Text::Count),
               "the French table must have one text per entry");

@@ -121,6 +121,9 @@ void KIN_MainWindow::CreateMenus()
                   &KIN_MainWindow::SlotMenu_FileLoad_triggered);
     AddMenuAction(pQFile, Text(KIN_Text::MenuImportGedcom),
                   &KIN_MainWindow::SlotMenu_FileImportGedcom_triggered);
+    m_pQMenuRecent = pQFile->addMenu(Text(KIN_Text::MenuRecentFiles));
+    connect(m_pQMenuRecent, &QMenu::aboutToShow, this,
+            &KIN_MainWindow::SlotMenu_RecentFiles_aboutToShow);
     AddMenuAction(pQFile, Text(KIN_Text::MenuFileSave),
                   &KIN_MainWindow::SlotMenu_FileSave_triggered);
     AddMenuAction(pQFile, Text(KIN_Text::MenuFileExport),
@@ -204,6 +207,7 @@ void KIN_MainWindow::CreateDocks()
     m_pQPeriodList->setUniformItemSizes(true);
 
     auto* pQListDock = new KIT_QT_DockWidget(Text(KIN_Text::DockPeriodList), this);
+    pQListDock->setObjectName(QStringLiteral("periodListDock")); // saveState's key
     m_pQListDock = pQListDock;
     auto* pQListArea = new KIT_QT_Widget0();
     auto* pQListGrid = new KIT_QT_GridLayout(pQListArea);
@@ -223,6 +227,7 @@ void KIN_MainWindow::CreateDocks()
     addDockWidget(Qt::BottomDockWidgetArea, pQListDock);
 
     auto* pQDetailsDock = new KIT_QT_DockWidget(Text(KIN_Text::DockDetails), this);
+    pQDetailsDock->setObjectName(QStringLiteral("detailsDock"));
     pQDetailsDock->setWidget(new QT_ScrollArea(m_pDetails, pQDetailsDock));
     addDockWidget(Qt::BottomDockWidgetArea, pQDetailsDock);
 

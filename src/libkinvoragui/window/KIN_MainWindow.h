@@ -53,6 +53,10 @@ public:
     void LoadFile(const std::string& path);
     // Imports with a progress dialog; false when refused.
     bool ImportGedcom(const std::string& path);
+    // Loads a diagram or imports a GEDCOM file, told apart by their content.
+    void OpenFile(const std::string& path);
+    // The size, place and dock layout of the last run; false when there is none.
+    bool RestoreLayout();
     // The About box's four lines: software, build date, build time, author.
     static QString AboutText();
 
@@ -78,6 +82,8 @@ public slots:
     void SlotMenu_FileExportSvg_triggered(bool bIsChecked);
     void SlotMenu_FilePrint_triggered(bool bIsChecked);
     void SlotMenu_FileExit_triggered(bool bIsChecked);
+    void SlotMenu_FileRecent_triggered(bool bIsChecked);
+    void SlotMenu_RecentFiles_aboutToShow();
     void SlotMenu_EditLimitDiagr_triggered(bool bIsChecked);
     void SlotMenu_EditNewPeriod_triggered(bool bIsChecked);
     void SlotMenu_EditChangePeriod_triggered(bool bIsChecked);
@@ -106,6 +112,8 @@ private:
     void PublishReferences();
     QAction* AddMenuAction(QMenu* pQMenu, const QString& text, void (KIN_MainWindow::*pSlot)(bool));
     void ApplyZoom(double factor);
+    void RecordRecentFile(const std::string& path);
+    void SaveLayout();
 
     KIN_ViewPeriods* m_pView = nullptr;
     KIN_ViewYears* m_pRuler = nullptr;
@@ -121,6 +129,7 @@ private:
     double m_zoomFactor = 1.0;
 
     QMenu* m_pQMenuDisplay = nullptr;
+    QMenu* m_pQMenuRecent = nullptr;
     QAction* m_pQZoomLabel = nullptr;
     QAction* m_pQActionChangePeriod = nullptr;
     QAction* m_pQActionRemovePeriod = nullptr;

@@ -79,7 +79,8 @@ bool MayClose(QWidget* pQWindow, KIN_DocumentSession& session)
 
 void KIN_MainWindow::LoadFile(const std::string& path)
 {
-    m_pSession->LoadFile(path);
+    if (m_pSession->LoadFile(path))
+        RecordRecentFile(path);
 }
 
 void KIN_MainWindow::SlotSession_Title_CurrentFileChanged()
@@ -125,8 +126,8 @@ void KIN_MainWindow::SlotMenu_FileSave_triggered(bool)
 {
     const std::string name =
         AskFile(this, *m_pSession, true, KIN_Text::CaptionSave, KIN_Text::FilterDiagram);
-    if (!name.empty())
-        m_pSession->SaveFile(name);
+    if (!name.empty() && m_pSession->SaveFile(name))
+        RecordRecentFile(name);
 }
 
 bool KIN_MainWindow::ImportGedcom(const std::string& path)
@@ -136,13 +137,16 @@ bool KIN_MainWindow::ImportGedcom(const std::string& path)
         Text(KIN_Text::ButtonCancel), 0, 1000, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500); // only imports that make the user wait
-    return m_pSession->ImportGedcom(
+    const bool bImported = m_pSession->ImportGedcom(
         path,
         [&progress](std::size_t nDone, std::size_t nTotal)
         {
             progress.setValue(nTotal == 0 ? 0 : static_cast<int>(nDone * 1000 / nTotal));
             return !progress.wasCanceled();
         });
+    if (bImported)
+        RecordRecentFile(path);
+    return bImported;
 }
 
 void KIN_MainWindow::SlotMenu_FileExport_triggered(bool)
@@ -175,5 +179,6 @@ void KIN_MainWindow::closeEvent(QCloseEvent* pQEvent)
     // A failure the worker found meanwhile must not open a warning over a closed window.
     disconnect(m_pSession, &KIN_DocumentSession::Warning, this,
                &KIN_MainWindow::SlotSession_Warn_Warning);
+    SaveLayout();
     pQEvent->accept();
 }

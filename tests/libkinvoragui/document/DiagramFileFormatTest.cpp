@@ -425,3 +425,32 @@ TEST_F(DiagramFileTest, FormatReadsIntoTheGivenDiagramOnlyOnSuccess)
     EXPECT_EQ(diagram.width, 12);
 }
 } // namespace
+
+namespace
+{
+TEST_F(DiagramFileTest, BraceTextLoadsAsTheSameDiagram)
+{
+    const std::string xml =
+        Write("family.xml", "\xEF\xBB\xBF<kinvora>\n<E b=\"3\" e=\"40\" w=\"12\"/>\n"
+                            "<P b=\"1850\" e=\"1900\" w=\"2\" s=\"1\" i=\"1\" t=\"Ada\" d=\"\" "
+                            "cp=\"-1\" cb=\"5\" ct=\"-1\"/>\n"
+                            "<P b=\"1880\" e=\"1940\" w=\"2\" s=\"3\" i=\"2\" t=\"Ben\" d=\"x\" "
+                            "cp=\"-1\" cb=\"-1\" ct=\"0\"/>\n"
+                            "<L i1=\"1\" i2=\"2\" p1=\"0\" p2=\"1\"/>\n</kinvora>\n");
+    const std::string brace =
+        Write("family.txt", "# the same diagram\nE {\nb = 3;\ne = 40;\nw = 12;\n};\n"
+                            "P {\nb = 1850;\ne = 1900;\nw = 2;\ns = 1;\ni = 1;\n"
+                            "t = \"Ada\";\nd = \"\";\ncp = -1;\ncb = 5;\nct = -1;\n};\n"
+                            "P {\nb = 1880;\ne = 1940;\nw = 2;\ns = 3;\ni = 2;\n"
+                            "t = \"Ben\";\nd = \"x\";\ncp = -1;\ncb = -1;\nct = 0;\n};\n"
+                            "L {\ni1 = 1;\ni2 = 2;\np1 = 0;\np2 = 1;\n};\n");
+    ASSERT_TRUE(document->Load(xml));
+    const std::string fromXml = Saved();
+    ASSERT_EQ(Data().periods.size(), 2u);
+    ASSERT_EQ(Data().links.size(), 1u);
+    document->SetLimits(0, 40, 10, true);
+    ASSERT_TRUE(document->Load(brace));
+    EXPECT_EQ(Saved(), fromXml);
+    EXPECT_FALSE(document->Load(Write("other.txt", "name = \"not a diagram\";\n")));
+}
+} // namespace

@@ -25,6 +25,7 @@ TEST(MainWindowFrench, MenusAndEntriesInOrder)
         S("&Fichier/&Nouveau"),
         S("&Fichier/&Charger"),
         S("&Fichier/Importer GEDCOM..."),
+        S("&Fichier/&Fichiers récents"),
         S("&Fichier/&Sauvegarder"),
         S("&Fichier/Exporter &image"),
         S("&Fichier/Exporter en PDF..."),

@@ -32,6 +32,7 @@ TEST(MainWindow, MenusAndEntriesInOrder)
         S("&File/&New"),
         S("&File/&Load"),
         S("&File/Import GEDCOM..."),
+        S("&File/&Recent files"),
         S("&File/&Save"),
         S("&File/Export &image"),
         S("&File/Export PDF..."),

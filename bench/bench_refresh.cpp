@@ -452,17 +452,21 @@ void BM_ViewportPaintBare(benchmark::State& state)
     state.counters["shapes"] = static_cast<double>(rects.size());
 }
 
+// An autosave of that many periods in the working folder, for a window to start from.
+void WriteAutosave(int nPeriods)
+{
+    const sp<KIN_IDataFile> document = CreateDataFile();
+    FillDocument(*document, nPeriods);
+    document->Save(KIN_DocumentSession::AutosaveFile());
+}
+
 // The window's start over an autosave of that many periods: load, rebuild, show and the
 // first paint of the view. Closing it is not timed.
 void BM_StartUp(benchmark::State& state)
 {
     const int nPeriods = static_cast<int>(state.range(0));
     Workspace workspace;
-    {
-        const sp<KIN_IDataFile> document = CreateDataFile();
-        FillDocument(*document, nPeriods);
-        document->Save(KIN_DocumentSession::AutosaveFile());
-    }
+    WriteAutosave(nPeriods);
     const double before = PeakResidentKiB();
     double added = 0;
     for (auto _ : state)
@@ -486,11 +490,7 @@ void BM_CloseAgainstStart(benchmark::State& state)
 {
     const int nPeriods = static_cast<int>(state.range(0));
     Workspace workspace;
-    {
-        const sp<KIN_IDataFile> document = CreateDataFile();
-        FillDocument(*document, nPeriods);
-        document->Save(KIN_DocumentSession::AutosaveFile());
-    }
+    WriteAutosave(nPeriods);
     double startSeconds = 0.0;
     double closeSeconds = 0.0;
     for (auto _ : state)

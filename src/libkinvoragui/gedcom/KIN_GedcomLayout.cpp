@@ -1,7 +1,9 @@
 #include "KIN_GedcomLayout.h"
 
+#include "KIN_GedcomCompaction.h"
 #include "KIN_GedcomTreeLayout.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace
@@ -29,6 +31,12 @@ std::int64_t LegLength(const KIN_GedcomTree& tree, const std::vector<std::int32_
 }
 } // namespace
 
+std::int32_t KIN_GedcomLayout::Sweeps(std::size_t nRows)
+{
+    const std::size_t nSweeps = kSweepRows / std::max<std::size_t>(nRows, 1);
+    return static_cast<std::int32_t>(std::clamp<std::size_t>(nSweeps, kLeastSweeps, kMostSweeps));
+}
+
 bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns)
 {
     KIN_GedcomTreeLayout treeLayout(m_tree, m_lifespans);
@@ -38,7 +46,8 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     std::vector<std::int32_t> tried;
     // The sweeps report nothing: the progress already stood at the layout's end.
     KIN_GedcomProgress quiet(nullptr);
-    for (std::int32_t nSweep = 0; nSweep < kSweeps; ++nSweep)
+    const std::int32_t nSweeps = Sweeps(treeLayout.Rows().All().size());
+    for (std::int32_t nSweep = 0; nSweep < nSweeps; ++nSweep)
     {
         if (progress.Cancelled())
             return false;
@@ -53,6 +62,8 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     }
     if (m_dAllowance > 0)
         Pack(treeLayout.Rows(), columns);
+    else
+        KIN_GedcomCompaction(treeLayout.Rows()).Compact(columns);
     return true;
 }
 

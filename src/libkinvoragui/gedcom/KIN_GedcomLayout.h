@@ -24,7 +24,10 @@ class KIN_GedcomLayout
 {
 public:
     static constexpr std::int32_t kWidth = KIN_GedcomRows::kWidth;
-    static constexpr std::int32_t kSweeps = 2;
+    // Small trees get more sweeps; the largest keep to their import time.
+    static constexpr std::size_t kLeastSweeps = 2;
+    static constexpr std::size_t kMostSweeps = 6;
+    static constexpr std::size_t kSweepRows = 120000;
 
     // dAllowance: 0 keeps the tree order's width; else how much wider than the least width
     // the packed diagram may grow to keep families together.
@@ -36,6 +39,9 @@ public:
 
     // The column of each person, -1 for those not drawn; false when the caller cancelled.
     bool Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns);
+
+    // How many sweeps a forest of nRows rows gets: about kSweepRows rows laid out in all.
+    static std::int32_t Sweeps(std::size_t nRows);
 
 private:
     void Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t>& columns) const;

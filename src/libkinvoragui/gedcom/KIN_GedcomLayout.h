@@ -17,7 +17,11 @@
 //    by the mean column of the relatives their subtrees have elsewhere (in-laws' parents,
 //    cousins married), as storyline layouts reorder their lines, and laid out again; the
 //    order with the shortest links from parents to children is kept, the first on a tie.
-// 3. With an allowance, the columns are then packed in time into tracks that keep that order
+//    Small forests get more sweeps than large ones, so the largest keep their import time.
+// 3. Without an allowance, the kept order is compacted (KIN_GedcomCompaction): each row moves
+//    left while the people alive in any year keep their order, which narrows the diagram and
+//    shortens the longest links without making new crossings.
+// 4. With an allowance, the columns are then packed in time into tracks that keep that order
 //    (KIN_GedcomTracks): narrower, at the cost of longer links that cross more people.
 // The same file always gives the same columns.
 class KIN_GedcomLayout

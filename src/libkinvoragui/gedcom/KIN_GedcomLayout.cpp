@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace
 {
@@ -63,7 +64,7 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     if (m_dAllowance > 0)
         Pack(treeLayout.Rows(), columns);
     else
-        KIN_GedcomCompaction(treeLayout.Rows()).Compact(columns);
+        Compact(treeLayout.Rows(), nBest, columns);
     return true;
 }
 
@@ -85,4 +86,14 @@ void KIN_GedcomLayout::Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t
             nColumn += kWidth;
         }
     }
+}
+
+// Readability before width: the compacted columns are kept only when no longer in all.
+void KIN_GedcomLayout::Compact(const KIN_GedcomRows& rows, std::int64_t nLength,
+                               std::vector<std::int32_t>& columns) const
+{
+    std::vector<std::int32_t> compacted = columns;
+    KIN_GedcomCompaction(rows).Compact(compacted);
+    if (LegLength(m_tree, compacted) <= nLength)
+        columns = std::move(compacted);
 }

@@ -20,7 +20,8 @@
 //    Small forests get more sweeps than large ones, so the largest keep their import time.
 // 3. Without an allowance, the kept order is compacted (KIN_GedcomCompaction): each row moves
 //    left while the people alive in any year keep their order, which narrows the diagram and
-//    shortens the longest links without making new crossings.
+//    shortens the longest links without making new crossings; it is kept only when the links
+//    are no longer in all.
 // 4. With an allowance, the columns are then packed in time into tracks that keep that order
 //    (KIN_GedcomTracks): narrower, at the cost of longer links that cross more people.
 // The same file always gives the same columns.
@@ -49,6 +50,9 @@ public:
 
 private:
     void Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t>& columns) const;
+    // nLength: the total link length of columns.
+    void Compact(const KIN_GedcomRows& rows, std::int64_t nLength,
+                 std::vector<std::int32_t>& columns) const;
 
     const KIN_GedcomTree& m_tree;
     const std::vector<KIN_GedcomLifespan>& m_lifespans;

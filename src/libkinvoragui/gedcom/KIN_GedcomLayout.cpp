@@ -1,8 +1,11 @@
 #include "KIN_GedcomLayout.h"
 
+#include "KIN_GedcomCompaction.h"
 #include "KIN_GedcomTreeLayout.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace
 {
@@ -29,6 +32,12 @@ std::int64_t LegLength(const KIN_GedcomTree& tree, const std::vector<std::int32_
 }
 } // namespace
 
+std::int32_t KIN_GedcomLayout::Sweeps(std::size_t nRows)
+{
+    const std::size_t nSweeps = kSweepRows / std::max<std::size_t>(nRows, 1);
+    return static_cast<std::int32_t>(std::clamp<std::size_t>(nSweeps, kLeastSweeps, kMostSweeps));
+}
+
 bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns)
 {
     KIN_GedcomTreeLayout treeLayout(m_tree, m_lifespans);
@@ -38,7 +47,8 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     std::vector<std::int32_t> tried;
     // The sweeps report nothing: the progress already stood at the layout's end.
     KIN_GedcomProgress quiet(nullptr);
-    for (std::int32_t nSweep = 0; nSweep < kSweeps; ++nSweep)
+    const std::int32_t nSweeps = Sweeps(treeLayout.Rows().All().size());
+    for (std::int32_t nSweep = 0; nSweep < nSweeps; ++nSweep)
     {
         if (progress.Cancelled())
             return false;
@@ -53,6 +63,8 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     }
     if (m_dAllowance > 0)
         Pack(treeLayout.Rows(), columns);
+    else
+        Compact(treeLayout.Rows(), nBest, columns);
     return true;
 }
 
@@ -74,4 +86,14 @@ void KIN_GedcomLayout::Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t
             nColumn += kWidth;
         }
     }
+}
+
+// Readability before width: the compacted columns are kept only when no longer in all.
+void KIN_GedcomLayout::Compact(const KIN_GedcomRows& rows, std::int64_t nLength,
+                               std::vector<std::int32_t>& columns) const
+{
+    std::vector<std::int32_t> compacted = columns;
+    KIN_GedcomCompaction(rows).Compact(compacted);
+    if (LegLength(m_tree, compacted) <= nLength)
+        columns = std::move(compacted);
 }

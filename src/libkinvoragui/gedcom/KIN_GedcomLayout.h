@@ -17,14 +17,22 @@
 //    by the mean column of the relatives their subtrees have elsewhere (in-laws' parents,
 //    cousins married), as storyline layouts reorder their lines, and laid out again; the
 //    order with the shortest links from parents to children is kept, the first on a tie.
-// 3. With an allowance, the columns are then packed in time into tracks that keep that order
+//    Small forests get more sweeps than large ones, so the largest keep their import time.
+// 3. Without an allowance, the kept order is compacted (KIN_GedcomCompaction): each row moves
+//    left while the people alive in any year keep their order, which narrows the diagram and
+//    shortens the longest links without making new crossings; it is kept only when the links
+//    are no longer in all.
+// 4. With an allowance, the columns are then packed in time into tracks that keep that order
 //    (KIN_GedcomTracks): narrower, at the cost of longer links that cross more people.
 // The same file always gives the same columns.
 class KIN_GedcomLayout
 {
 public:
     static constexpr std::int32_t kWidth = KIN_GedcomRows::kWidth;
-    static constexpr std::int32_t kSweeps = 2;
+    // Small trees get more sweeps; the largest keep to their import time.
+    static constexpr std::size_t kLeastSweeps = 2;
+    static constexpr std::size_t kMostSweeps = 6;
+    static constexpr std::size_t kSweepRows = 120000;
 
     // dAllowance: 0 keeps the tree order's width; else how much wider than the least width
     // the packed diagram may grow to keep families together.
@@ -37,8 +45,14 @@ public:
     // The column of each person, -1 for those not drawn; false when the caller cancelled.
     bool Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns);
 
+    // How many sweeps a forest of nRows rows gets: about kSweepRows rows laid out in all.
+    static std::int32_t Sweeps(std::size_t nRows);
+
 private:
     void Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t>& columns) const;
+    // nLength: the total link length of columns.
+    void Compact(const KIN_GedcomRows& rows, std::int64_t nLength,
+                 std::vector<std::int32_t>& columns) const;
 
     const KIN_GedcomTree& m_tree;
     const std::vector<KIN_GedcomLifespan>& m_lifespans;

@@ -1,6 +1,7 @@
 // Generated and hostile trees: whatever their shape, the diagram stays valid, free of
 // overlaps and the same from one import to the next.
 #include "GedcomTestSupport.h"
+#include "KIN_GedcomCompaction.h"
 #include "KIN_GedcomEstimator.h"
 #include "KIN_GedcomLayout.h"
 #include "KIN_GedcomTreeLayout.h"
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -187,6 +189,56 @@ TEST_P(GedcomRandomTreeTest, PackedLayoutKeepsRowsAndTheWidthAllowed)
                 << dAllowance;
         }
     }
+}
+
+// Compaction over the tree order: rows whole, no column held twice at once, no wider, nearly
+// everyone at or left of where they stood, and the same columns give the same result.
+TEST_P(GedcomRandomTreeTest, CompactionNarrowsWithoutOverlaps)
+{
+    const std::string text = RandomTree(GetParam(), 400);
+    KIN_GedcomProgress progress(nullptr);
+    KIN_GedcomTree tree;
+    std::vector<KIN_GedcomLifespan> lifespans;
+    ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(text, tree));
+    ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
+    KIN_GedcomTreeLayout treeLayout(tree, lifespans);
+    std::vector<std::int32_t> before;
+    ASSERT_TRUE(treeLayout.Arrange(progress, before));
+    const KIN_GedcomRows& rows = treeLayout.Rows();
+    std::vector<std::int32_t> columns = before;
+    KIN_GedcomCompaction(rows).Compact(columns);
+    std::vector<std::int32_t> again = before;
+    KIN_GedcomCompaction(rows).Compact(again);
+    EXPECT_EQ(again, columns);
+    const auto held = [&](std::size_t n)
+    { return std::make_pair(lifespans[n].nBegin, rows.HeldUntil(static_cast<std::int32_t>(n))); };
+    std::int32_t nWidthBefore = 0;
+    std::int32_t nWidth = 0;
+    std::size_t nDrawn = 0;
+    std::size_t nLeft = 0;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+    {
+        ASSERT_EQ(columns[i] >= 0, before[i] >= 0);
+        if (columns[i] < 0)
+            continue;
+        ++nDrawn;
+        nLeft += columns[i] <= before[i] ? 1 : 0;
+        nWidthBefore = std::max(nWidthBefore, before[i] + KIN_GedcomRows::kWidth);
+        nWidth = std::max(nWidth, columns[i] + KIN_GedcomRows::kWidth);
+        const std::int32_t nRight = rows.Next(static_cast<std::int32_t>(i));
+        if (nRight >= 0)
+        {
+            EXPECT_EQ(columns[static_cast<std::size_t>(nRight)],
+                      columns[i] + KIN_GedcomRows::kWidth);
+        }
+        for (std::size_t j = i + 1; j < columns.size(); ++j)
+        {
+            const bool bMeet = held(i).second >= held(j).first && held(j).second >= held(i).first;
+            EXPECT_FALSE(bMeet && columns[i] == columns[j]) << i << " " << j;
+        }
+    }
+    EXPECT_LE(nWidth, nWidthBefore);
+    EXPECT_GE(nLeft * 10, nDrawn * 9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, GedcomRandomTreeTest, ::testing::Range(1u, 13u));

@@ -104,6 +104,28 @@ void BM_ImportGedcom(benchmark::State& state)
     Report(state, fixture, fixture.nGedcomBytes);
 }
 
+// A chart of 6 generations up and down around a person in the middle of the file: the file
+// is read and estimated whole, only the chart is laid out.
+void BM_ImportGedcomChart(benchmark::State& state)
+{
+    const Fixture& fixture = FixtureOf(static_cast<int>(state.range(0)));
+    KIN_GedcomOptions options;
+    options.chart.kind = KIN_GedcomChartKind::AncestorsAndDescendants;
+    options.chart.root = "I" + std::to_string(state.range(0) / 2);
+    options.chart.nUp = options.chart.nDown = 6;
+    std::size_t nDrawn = 0;
+    for (auto _ : state)
+    {
+        const KIN_GedcomResult result = KIN_GedcomImport::ImportFile(fixture.gedcomPath, options);
+        if (result.error != KIN_GedcomError::None)
+            state.SkipWithError("chart failed");
+        nDrawn = result.nPeople;
+        benchmark::DoNotOptimize(result.diagram.periods.data());
+    }
+    Report(state, fixture, fixture.nGedcomBytes);
+    state.counters["drawn"] = static_cast<double>(nDrawn);
+}
+
 void BM_LoadDiagramXml(benchmark::State& state)
 {
     const Fixture& fixture = FixtureOf(static_cast<int>(state.range(0)));
@@ -122,6 +144,7 @@ void Sizes(benchmark::internal::Benchmark* pBenchmark)
 }
 
 BENCHMARK(BM_ImportGedcom)->Apply(Sizes);
+BENCHMARK(BM_ImportGedcomChart)->Apply(Sizes);
 BENCHMARK(BM_LoadDiagramXml)->Apply(Sizes);
 
 } // namespace

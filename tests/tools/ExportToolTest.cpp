@@ -4,6 +4,7 @@
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
 #include "KIN_TestFolder.h"
+#include "KIN_TestTrees.h"
 #include "KIN_ViewPeriods.h"
 #include "KIT_QtText.h"
 
@@ -421,4 +422,82 @@ TEST_F(ExportTool, ATooLargeImageGetsAResolutionThatFitsOrIsRefused)
         EXPECT_EQ(KIN_ExportTool::Run("diagram.xml", pName, errors), KIN_ExportTool::Failure);
         EXPECT_NE(errors.str().find("cannot write"), std::string::npos) << pName;
     }
+}
+
+TEST_F(ExportTool, ChartsOfOnePersonAndTheirErrors)
+{
+    ASSERT_TRUE(folder.Write(QStringLiteral("lind.ged"), KIN_LindFamily().Text()));
+    const QString tree = folder.Path(QStringLiteral("lind.ged"));
+    const auto out = [this](const char* pName) { return folder.Path(QString::fromUtf8(pName)); };
+    const auto people = [&](const char* pName)
+    {
+        const sp<KIN_IDataFile> document = CreateDataFile();
+        return document->Load(KIT_ToBytes(out(pName))) ? document->GetData()->periods.size()
+                                                       : std::size_t{0};
+    };
+    const struct
+    {
+        QStringList options;
+        std::size_t nPeople;
+        const char* pSummary;
+    } charts[] = {
+        {{QStringLiteral("--root"), QStringLiteral("I9"), QStringLiteral("--descendants"),
+          QStringLiteral("0")},
+         9,
+         "Ancestors of Anna Lind: 9 people in 4 generations.\n"},
+        {{QStringLiteral("--root"), QStringLiteral("@I9@"), QStringLiteral("--ancestors"),
+          QStringLiteral("0")},
+         6,
+         "Descendants of Anna Lind: 6 people in 3 generations.\n"},
+        {{QStringLiteral("--root"), QStringLiteral("I9"), QStringLiteral("--ancestors"),
+          QStringLiteral("0"), QStringLiteral("--no-spouses")},
+         4,
+         "Descendants of Anna Lind: 4 people in 3 generations.\n"},
+        {{QStringLiteral("--root"), QStringLiteral("I9")},
+         14,
+         "Ancestors and descendants of Anna Lind: 14 people in 6 generations.\n"},
+        {{QStringLiteral("--root"), QStringLiteral("I9"), QStringLiteral("--relatives")},
+         17,
+         "Relatives of Anna Lind: 17 people in 6 generations.\n"},
+        {{QStringLiteral("--root"), QStringLiteral("I9"), QStringLiteral("--relatives"),
+          QStringLiteral("--ancestors"), QStringLiteral("1"), QStringLiteral("--descendants"),
+          QStringLiteral("0")},
+         6,
+         "Relatives of Anna Lind: 6 people in 2 generations.\n"},
+    };
+    for (const auto& chart : charts)
+    {
+        const QStringList arguments = QStringList{tree, out("chart.xml")} + chart.options;
+        SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+        const ToolRun run = RunTool(arguments);
+        ASSERT_EQ(run.nExitCode, 0) << run.errorText.toStdString();
+        EXPECT_EQ(run.outputText, QString::fromUtf8(chart.pSummary));
+        EXPECT_EQ(people("chart.xml"), chart.nPeople);
+    }
+
+    const ToolRun unknown =
+        RunTool({tree, out("none.png"), QStringLiteral("--root"), QStringLiteral("I99")});
+    EXPECT_EQ(unknown.nExitCode, 1);
+    EXPECT_EQ(unknown.errorText, QStringLiteral("No person @I99@ in ") + tree + QLatin1Char('\n'));
+    EXPECT_FALSE(QFile::exists(out("none.png")));
+
+    const QString diagram = folder.Path(QStringLiteral("diagram.xml"));
+    const QList<QStringList> bad = {
+        {tree, out("a.xml"), QStringLiteral("--ancestors"), QStringLiteral("2")},
+        {tree, out("a.xml"), QStringLiteral("--relatives")},
+        {tree, out("a.xml"), QStringLiteral("--no-spouses")},
+        {diagram, out("a.xml"), QStringLiteral("--root"), QStringLiteral("I9")},
+        {tree, out("a.xml"), QStringLiteral("--root")},
+        {tree, out("a.xml"), QStringLiteral("--root"), QStringLiteral("I9"),
+         QStringLiteral("--ancestors"), QStringLiteral("-1")},
+        {tree, out("a.xml"), QStringLiteral("--root"), QStringLiteral("I9"),
+         QStringLiteral("--descendants"), QStringLiteral("two")},
+    };
+    for (const QStringList& arguments : bad)
+    {
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.nExitCode, 2) << arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(run.errorText.startsWith(QStringLiteral("usage:")));
+    }
+    EXPECT_FALSE(QFile::exists(out("a.xml")));
 }

@@ -138,7 +138,9 @@ const char* KIN_ExportTool::Usage()
            "       kinvora-export DIAGRAM.xml|TREE.ged OUT.png [--resolution 1/8|1/4|1/2|1|2|4]\n"
            "       kinvora-export DIAGRAM.xml|TREE.ged OUT.svg\n"
            "       kinvora-export DIAGRAM.xml|TREE.ged OUT.pdf [--paper A4|A3|A2|A1|A0|Letter|"
-           "Legal|Tabloid [--landscape] [--scale 50..400]]";
+           "Legal|Tabloid [--landscape] [--scale 50..400]]\n"
+           "       kinvora-export TREE.ged OUT [--root ID] [--ancestors N] [--descendants N] "
+           "[--relatives] [--no-spouses]";
 }
 
 namespace
@@ -151,9 +153,10 @@ bool IsGedcom(const std::string& input)
 }
 
 // Reads the diagram file, or draws the tree of a GEDCOM file; false with a line on error.
-bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error,
+bool Read(const KIN_ExportTool::Options& tool, KIN_IDataFile& document, std::ostream& error,
           std::ostream* pSummary)
 {
+    const std::string& input = tool.input;
     if (!IsGedcom(input))
     {
         if (document.Load(input))
@@ -161,7 +164,14 @@ bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error
         error << "kinvora-export: cannot load " << input << ": " << LoadError() << '\n';
         return false;
     }
-    KIN_GedcomResult result = KIN_GedcomImport::ImportFile(input, KIN_GedcomTexts::Options());
+    KIN_GedcomOptions options = KIN_GedcomTexts::Options();
+    options.chart = tool.chart;
+    KIN_GedcomResult result = KIN_GedcomImport::ImportFile(input, options);
+    if (result.error == KIN_GedcomError::NoPerson)
+    {
+        error << KIN_GedcomTexts::Reason(result, input) << '\n';
+        return false;
+    }
     if (result.error != KIN_GedcomError::None)
     {
         error << "kinvora-export: cannot import " << input << ": "
@@ -169,7 +179,7 @@ bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error
         return false;
     }
     if (pSummary)
-        *pSummary << KIN_GedcomTexts::Summary(result) << '\n';
+        *pSummary << KIN_GedcomTexts::Summary(result, tool.chart.kind) << '\n';
     document.Replace(std::move(result.diagram));
     return true;
 }
@@ -177,6 +187,28 @@ bool Read(const std::string& input, KIN_IDataFile& document, std::ostream& error
 
 namespace
 {
+bool ParseGenerations(const std::string& text, std::int32_t& nGenerations)
+{
+    const char* pEnd = text.data() + text.size();
+    const auto [pNext, error] = std::from_chars(text.data(), pEnd, nGenerations);
+    return error == std::errc() && pNext == pEnd && nGenerations >= 0 &&
+           nGenerations < KIN_GedcomChartSpec::kAll;
+}
+
+// --root alone draws every ancestor and descendant; a side limited to 0 leaves the other.
+void ShapeChart(KIN_GedcomChartSpec& chart, bool bRelatives)
+{
+    using Kind = KIN_GedcomChartKind;
+    if (bRelatives)
+        chart.kind = Kind::Relatives;
+    else if (chart.nDown == 0)
+        chart.kind = Kind::Ancestors;
+    else if (chart.nUp == 0)
+        chart.kind = Kind::Descendants;
+    else
+        chart.kind = Kind::AncestorsAndDescendants;
+}
+
 bool ParsePercent(const std::string& text, int& nPercent)
 {
     const char* pEnd = text.data() + text.size();
@@ -191,6 +223,10 @@ bool KIN_ExportTool::Parse(const std::vector<std::string>& arguments, Options& o
     std::vector<std::string> files;
     bool bShaped = false; // --landscape or --scale: they shape a poster and need --paper
     bool bResolution = false;
+    bool bChart = false; // an option that needs --root
+    bool bRelatives = false;
+    KIN_GedcomChartSpec& chart = options.chart;
+    chart.nUp = chart.nDown = KIN_GedcomChartSpec::kAll;
     for (std::size_t n = 0; n < arguments.size(); ++n)
     {
         const std::string& argument = arguments[n];
@@ -198,6 +234,13 @@ bool KIN_ExportTool::Parse(const std::vector<std::string>& arguments, Options& o
             files.push_back(argument);
         else if (argument == "--landscape")
             options.pdf.bLandscape = bShaped = true;
+        else if (argument == "--relatives")
+            bRelatives = bChart = true;
+        else if (argument == "--no-spouses")
+        {
+            chart.bSpouses = false;
+            bChart = true;
+        }
         else if (n + 1 == arguments.size())
             return false;
         else if (argument == "--paper")
@@ -211,6 +254,15 @@ bool KIN_ExportTool::Parse(const std::vector<std::string>& arguments, Options& o
             if (!ParsePercent(arguments[++n], options.pdf.nPercent))
                 return false;
             bShaped = true;
+        }
+        else if (argument == "--root")
+            chart.root = arguments[++n];
+        else if (argument == "--ancestors" || argument == "--descendants")
+        {
+            if (!ParseGenerations(arguments[++n],
+                                  argument == "--ancestors" ? chart.nUp : chart.nDown))
+                return false;
+            bChart = true;
         }
         else if (argument == "--resolution")
         {
@@ -227,6 +279,14 @@ bool KIN_ExportTool::Parse(const std::vector<std::string>& arguments, Options& o
     options.output = files[1];
     const Format format = FormatOf(options.output);
     if ((bShaped && !options.pdf.bPoster) || (options.pdf.bPoster && format != Format::Pdf))
+        return false;
+    if (!chart.root.empty())
+    {
+        if (!IsGedcom(options.input))
+            return false;
+        ShapeChart(chart, bRelatives);
+    }
+    else if (bChart)
         return false;
     return !(bResolution && format != Format::Png);
 }
@@ -250,7 +310,7 @@ int KIN_ExportTool::Run(const Options& options, std::ostream& error,
         return BadArguments;
     }
     sp<KIN_IDataFile> document = CreateDataFile();
-    if (!Read(options.input, *document, error, pNotes))
+    if (!Read(options, *document, error, pNotes))
         return Failure;
     if (format != Format::Xml)
         startGui();

@@ -1,6 +1,7 @@
 #ifndef KIN_EXPORTTOOL_H
 #define KIN_EXPORTTOOL_H
 
+#include "KIN_GedcomImport.h"
 #include "KIN_PdfOptions.h"
 
 #include <functional>
@@ -28,6 +29,8 @@ public:
         // 0: the largest resolution image viewers open, at most 1x.
         double resolution = 0;
         KIN_PdfOptions pdf;
+        // Of a GEDCOM file: everyone, or the chart of one person.
+        KIN_GedcomChartSpec chart;
     };
 
     static const char* Usage();

@@ -1,6 +1,8 @@
 #include "KIN_GedcomImport.h"
 
+#include "KIN_GedcomChart.h"
 #include "KIN_GedcomDecoder.h"
+#include "KIN_GedcomDetails.h"
 #include "KIN_GedcomDiagramBuilder.h"
 #include "KIN_GedcomEstimator.h"
 #include "KIN_GedcomLayout.h"
@@ -68,10 +70,56 @@ std::string SystemError()
 {
     return std::generic_category().message(errno);
 }
+
+// What a chart of one person drew: whom it is about, the generations, the root selected.
+void DescribeChart(const KIN_GedcomReadTree& read, const std::vector<KIN_GedcomLifespan>& drawn,
+                   const std::vector<std::int32_t>& generations, std::int32_t nRoot,
+                   const KIN_GedcomWords& words, KIN_GedcomResult& result)
+{
+    std::int32_t nLowest = 0;
+    std::int32_t nHighest = 0;
+    std::int32_t nRootId = 0;
+    std::size_t nSelected = 0;
+    for (std::size_t n = 0; n < drawn.size(); ++n)
+    {
+        if (generations[n] == KIN_GedcomChart::kOutside)
+            continue;
+        ++nSelected;
+        if (!drawn[n].bDrawn)
+            continue;
+        nLowest = std::min(nLowest, generations[n]);
+        nHighest = std::max(nHighest, generations[n]);
+        if (static_cast<std::int32_t>(n) <= nRoot)
+            ++nRootId; // periods are numbered in file order
+    }
+    result.rootTitle =
+        KIN_GedcomDetails(words).Title(read.tree.people[static_cast<std::size_t>(nRoot)]);
+    result.nGenerations = nHighest - nLowest + 1;
+    result.nLeftOut = nSelected - result.nPeople;
+    if (drawn[static_cast<std::size_t>(nRoot)].bDrawn)
+        result.nShownId = nRootId;
+}
 } // namespace
 
 KIN_GedcomResult KIN_GedcomImport::ImportFile(const std::string& path,
                                               const KIN_GedcomOptions& options)
+{
+    KIN_GedcomReadTree read;
+    const KIN_GedcomResult result = ReadFile(path, options, read);
+    return result.error == KIN_GedcomError::None ? Draw(read, options) : result;
+}
+
+KIN_GedcomResult KIN_GedcomImport::ImportBytes(std::string_view bytes,
+                                               const KIN_GedcomOptions& options)
+{
+    KIN_GedcomReadTree read;
+    const KIN_GedcomResult result = ReadBytes(bytes, options, read);
+    return result.error == KIN_GedcomError::None ? Draw(read, options) : result;
+}
+
+KIN_GedcomResult KIN_GedcomImport::ReadFile(const std::string& path,
+                                            const KIN_GedcomOptions& options,
+                                            KIN_GedcomReadTree& read)
 {
     const std::unique_ptr<std::FILE, FileCloser> pFile(std::fopen(path.c_str(), "rb"));
     if (!pFile)
@@ -87,11 +135,12 @@ KIN_GedcomResult KIN_GedcomImport::ImportFile(const std::string& path,
     }
     if (std::ferror(pFile.get()))
         return Failed(KIN_GedcomError::Unreadable, SystemError());
-    return ImportBytes(bytes, options);
+    return ReadBytes(bytes, options, read);
 }
 
-KIN_GedcomResult KIN_GedcomImport::ImportBytes(std::string_view bytes,
-                                               const KIN_GedcomOptions& options)
+KIN_GedcomResult KIN_GedcomImport::ReadBytes(std::string_view bytes,
+                                             const KIN_GedcomOptions& options,
+                                             KIN_GedcomReadTree& read)
 {
     KIN_GedcomProgress progress(options.progress);
     if (!progress.Report(Stage::Decode, 0, bytes.size()))
@@ -100,23 +149,43 @@ KIN_GedcomResult KIN_GedcomImport::ImportBytes(std::string_view bytes,
     KIN_GedcomResult result;
     if (!CheckHeader(text, result))
         return result;
-
-    KIN_GedcomTree tree;
-    std::vector<KIN_GedcomLifespan> lifespans;
-    std::vector<std::int32_t> columns;
+    read = KIN_GedcomReadTree();
     if (!progress.Report(Stage::Read, 0, text.size()) ||
-        !KIN_GedcomTreeReader(progress).Read(text, tree) ||
-        !KIN_GedcomEstimator(tree, options.nCurrentYear).Estimate(progress, lifespans))
+        !KIN_GedcomTreeReader(progress).Read(text, read.tree) ||
+        !KIN_GedcomEstimator(read.tree, options.nCurrentYear).Estimate(progress, read.lifespans))
         return Failed(KIN_GedcomError::Cancelled);
+    if (std::none_of(read.lifespans.begin(), read.lifespans.end(),
+                     [](const KIN_GedcomLifespan& lifespan) { return lifespan.bDrawn; }))
+        return Failed(KIN_GedcomError::NoDates);
+    return result;
+}
+
+KIN_GedcomResult KIN_GedcomImport::Draw(const KIN_GedcomReadTree& read,
+                                        const KIN_GedcomOptions& options)
+{
+    KIN_GedcomProgress progress(options.progress);
+    const KIN_GedcomChart chart(read.tree);
+    const std::int32_t nRoot = options.chart.IsEveryone() ? -1 : chart.Find(options.chart.root);
+    if (!options.chart.IsEveryone() && nRoot < 0)
+        return Failed(KIN_GedcomError::NoPerson, KIN_GedcomChart::Bare(options.chart.root));
+    // The years stay those of the whole tree; only who is drawn changes.
+    const std::vector<std::int32_t> generations = chart.Select(options.chart, nRoot);
+    std::vector<KIN_GedcomLifespan> lifespans = read.lifespans;
+    for (std::size_t n = 0; n < lifespans.size(); ++n)
+        lifespans[n].bDrawn = lifespans[n].bDrawn && generations[n] != KIN_GedcomChart::kOutside;
     if (std::none_of(lifespans.begin(), lifespans.end(),
                      [](const KIN_GedcomLifespan& lifespan) { return lifespan.bDrawn; }))
         return Failed(KIN_GedcomError::NoDates);
+    KIN_GedcomResult result;
+    std::vector<std::int32_t> columns;
     // Readability first: the reordered tree order, not packed (packing narrows the diagram
     // but lengthens links and crosses more people).
-    if (!KIN_GedcomLayout(tree, lifespans).Arrange(progress, columns) ||
-        !KIN_GedcomDiagramBuilder(tree, lifespans, columns, options.words)
+    if (!KIN_GedcomLayout(read.tree, lifespans).Arrange(progress, columns) ||
+        !KIN_GedcomDiagramBuilder(read.tree, lifespans, columns, options.words)
              .Build(progress, result) ||
         !progress.Finish())
         return Failed(KIN_GedcomError::Cancelled);
+    if (nRoot >= 0)
+        DescribeChart(read, lifespans, generations, nRoot, options.words, result);
     return result;
 }

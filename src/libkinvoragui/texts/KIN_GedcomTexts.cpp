@@ -69,7 +69,7 @@ KIN_GedcomWords KIN_GedcomTexts::Words()
     return words;
 }
 
-std::string KIN_GedcomTexts::Reason(const KIN_GedcomResult& result)
+std::string KIN_GedcomTexts::Reason(const KIN_GedcomResult& result, const std::string& file)
 {
     switch (result.error)
     {
@@ -85,12 +85,16 @@ std::string KIN_GedcomTexts::Reason(const KIN_GedcomResult& result)
         return KIN_TextOf(KIN_Text::GedcomNoDates);
     case KIN_GedcomError::Cancelled:
         return KIN_TextOf(KIN_Text::GedcomCancelled);
+    case KIN_GedcomError::NoPerson:
+        return Filled(KIN_TextOf(KIN_Text::GedcomNoPerson), {result.detail, file});
     }
     return std::string();
 }
 
-std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result)
+std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result, KIN_GedcomChartKind kind)
 {
+    if (kind != KIN_GedcomChartKind::Everyone && !result.rootTitle.empty())
+        return ChartSummary(result, kind);
     std::string summary = Filled(KIN_TextOf(KIN_Text::StatusImported),
                                  {std::to_string(result.nPeople), std::to_string(result.nFamilies),
                                   std::to_string(result.nEstimated)});
@@ -99,4 +103,25 @@ std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result)
     if (result.nLeftOut > 0)
         summary += Filled(KIN_Text::StatusLeftOut, std::to_string(result.nLeftOut));
     return summary;
+}
+
+std::string KIN_GedcomTexts::ChartSummary(const KIN_GedcomResult& result, KIN_GedcomChartKind kind)
+{
+    KIN_Text text = KIN_Text::StatusChartRelatives;
+    switch (kind)
+    {
+    case KIN_GedcomChartKind::Ancestors:
+        text = KIN_Text::StatusChartAncestors;
+        break;
+    case KIN_GedcomChartKind::Descendants:
+        text = KIN_Text::StatusChartDescendants;
+        break;
+    case KIN_GedcomChartKind::AncestorsAndDescendants:
+        text = KIN_Text::StatusChartAncestorsAndDescendants;
+        break;
+    default:
+        break;
+    }
+    return Filled(KIN_TextOf(text), {result.rootTitle, std::to_string(result.nPeople),
+                                     std::to_string(result.nGenerations)});
 }

@@ -155,6 +155,22 @@ enum class KIN_Text : int
     StartOneFile,
     MenuRecentFiles,
     WarningRecentFileGone,
+    TitleImportChart,
+    ChartEveryone,
+    ChartAncestors,
+    ChartDescendants,
+    ChartAncestorsAndDescendants,
+    ChartRelatives,
+    LabelChartPerson,
+    PlaceholderFindPerson,
+    LabelGenerationsUp,
+    LabelGenerationsDown,
+    ChartWithSpouses,
+    StatusChartAncestors,
+    StatusChartDescendants,
+    StatusChartAncestorsAndDescendants,
+    StatusChartRelatives,
+    GedcomNoPerson,
     Count
 };
 

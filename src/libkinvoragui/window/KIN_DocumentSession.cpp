@@ -3,6 +3,7 @@
 #include "KIN_AutosaveWriter.h"
 #include "KIN_DataDiagram.h"
 #include "KIN_DiagramFileFormat.h"
+#include "KIN_GedcomChart.h"
 #include "KIN_GedcomTexts.h"
 #include "KIN_IDataFile.h"
 #include "KIN_ISessionViews.h"
@@ -320,19 +321,43 @@ bool KIN_DocumentSession::SaveFile(const std::string& path)
 
 bool KIN_DocumentSession::ImportGedcom(const std::string& path, const Progress& progress)
 {
+    KIN_GedcomReadTree read;
+    return ReadGedcom(path, read, progress) &&
+           DrawGedcom(path, read, KIN_GedcomChartSpec(), progress);
+}
+
+bool KIN_DocumentSession::ReadGedcom(const std::string& path, KIN_GedcomReadTree& read,
+                                     const Progress& progress)
+{
     KIN_GedcomOptions options = KIN_GedcomTexts::Options();
     options.progress = progress;
-    KIN_GedcomResult result = KIN_GedcomImport::ImportFile(path, options);
+    const KIN_GedcomResult result = KIN_GedcomImport::ReadFile(path, options, read);
+    if (result.error == KIN_GedcomError::None)
+        return true;
+    Warn(KIN_Text::WarningImportFailed, KIT_ToQString(path),
+         KIT_ToQString(KIN_GedcomTexts::Reason(result, path)));
+    return false;
+}
+
+bool KIN_DocumentSession::DrawGedcom(const std::string& path, const KIN_GedcomReadTree& read,
+                                     const KIN_GedcomChartSpec& chart, const Progress& progress)
+{
+    KIN_GedcomOptions options = KIN_GedcomTexts::Options();
+    options.progress = progress;
+    options.chart = chart;
+    KIN_GedcomResult result = KIN_GedcomImport::Draw(read, options);
     if (result.error != KIN_GedcomError::None)
     {
         Warn(KIN_Text::WarningImportFailed, KIT_ToQString(path),
-             KIT_ToQString(KIN_GedcomTexts::Reason(result)));
+             KIT_ToQString(KIN_GedcomTexts::Reason(result, path)));
         return false;
     }
-    // Saved beside the tree: File > Save proposes family.xml for family.ged.
+    // Saved beside the tree, one file a chart: charts of one tree do not overwrite each other.
     const QFileInfo file(KIT_ToQString(path));
-    const std::string diagramFile =
-        KIT_ToBytes(file.dir().filePath(file.completeBaseName() + QStringLiteral(".xml")));
+    QString name = file.completeBaseName();
+    if (!chart.IsEveryone())
+        name += QLatin1Char('-') + KIT_ToQString(KIN_GedcomChart::Bare(chart.root));
+    const std::string diagramFile = KIT_ToBytes(file.dir().filePath(name + QStringLiteral(".xml")));
     RunChange(KIN_Text::StepImportGedcom,
               [&]
               {
@@ -341,7 +366,7 @@ bool KIN_DocumentSession::ImportGedcom(const std::string& path, const Progress& 
                   SetCurrentFile(diagramFile);
                   return true;
               });
-    emit Status(KIT_ToQString(KIN_GedcomTexts::Summary(result)));
+    emit Status(KIT_ToQString(KIN_GedcomTexts::Summary(result, chart.kind)));
     return true;
 }
 

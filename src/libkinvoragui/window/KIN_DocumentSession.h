@@ -24,6 +24,8 @@ struct KIN_DataDiagram;
 struct KIN_DataImage;
 struct KIN_DataLink;
 struct KIN_DataPeriod;
+struct KIN_GedcomChartSpec;
+struct KIN_GedcomReadTree;
 
 // The life of one open diagram: the document, its current file, its undo history and its
 // autosave, and the one rule every change follows: make it, record it, refresh the views
@@ -84,6 +86,13 @@ public:
     bool SaveFile(const std::string& path);
     // Replaces the diagram by the tree of a GEDCOM file, as one step.
     bool ImportGedcom(const std::string& path, const Progress& progress = {});
+    // The two halves of an import: reading the tree of the file at path, then drawing the
+    // chart of it as one step that selects the chart's person and names the current file
+    // after the chart (family.xml for everyone, family-I12.xml for the chart of @I12@).
+    bool ReadGedcom(const std::string& path, KIN_GedcomReadTree& read,
+                    const Progress& progress = {});
+    bool DrawGedcom(const std::string& path, const KIN_GedcomReadTree& read,
+                    const KIN_GedcomChartSpec& chart, const Progress& progress = {});
 
     void AutoSave();
     // Returns once the autosave file holds the last change.

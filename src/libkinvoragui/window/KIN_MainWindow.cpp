@@ -4,6 +4,7 @@
 #include "KIN_DataDiagram.h"
 #include "KIN_DlgDiagramLimits.h"
 #include "KIN_DlgDiagramShift.h"
+#include "KIN_DlgGedcomChart.h"
 #include "KIN_DlgPeriodLimits.h"
 #include "KIN_DocumentSession.h"
 #include "KIN_ExportCommands.h"
@@ -56,6 +57,7 @@ KIN_MainWindow::KIN_MainWindow() : QMainWindow(nullptr), KIT_SafeObject("KIN_Mai
 {
     m_pDlgLimits = new KIN_DlgDiagramLimits(this);
     m_pDlgShift = new KIN_DlgDiagramShift(this);
+    m_pDlgChart = new KIN_DlgGedcomChart(this);
     m_pDlgPeriod = new KIN_DlgPeriodLimits(this);
     m_pExports = new KIN_ExportCommands(this);
     m_pDetails = new KIN_WidgetDetails();

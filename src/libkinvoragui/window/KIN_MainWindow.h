@@ -11,6 +11,7 @@
 
 class KIN_DlgDiagramLimits;
 class KIN_DlgDiagramShift;
+class KIN_DlgGedcomChart;
 class KIN_DlgPeriodLimits;
 class KIN_DocumentSession;
 class KIN_ExportCommands;
@@ -125,6 +126,7 @@ private:
     KIN_DlgDiagramLimits* m_pDlgLimits = nullptr;
     KIN_DlgDiagramShift* m_pDlgShift = nullptr;
     KIN_DlgPeriodLimits* m_pDlgPeriod = nullptr;
+    KIN_DlgGedcomChart* m_pDlgChart = nullptr;
     KIN_ExportCommands* m_pExports = nullptr;
     double m_zoomFactor = 1.0;
 

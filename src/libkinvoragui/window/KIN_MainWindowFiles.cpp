@@ -3,8 +3,10 @@
 
 #include "KIN_DataDiagram.h"
 #include "KIN_DlgDiagramLimits.h"
+#include "KIN_DlgGedcomChart.h"
 #include "KIN_DocumentSession.h"
 #include "KIN_ExportCommands.h"
+#include "KIN_GedcomTexts.h"
 #include "KIN_IDataFile.h"
 #include "KIN_Texts.h"
 #include "KIN_ViewPeriods.h"
@@ -19,6 +21,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProgressDialog>
+
+#include <functional>
 
 namespace
 {
@@ -132,21 +136,36 @@ void KIN_MainWindow::SlotMenu_FileSave_triggered(bool)
 
 bool KIN_MainWindow::ImportGedcom(const std::string& path)
 {
-    QProgressDialog progress(
-        Text(KIN_Text::ProgressImportGedcom).arg(QFileInfo(KIT_ToQString(path)).fileName()),
-        Text(KIN_Text::ButtonCancel), 0, 1000, this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500); // only imports that make the user wait
-    const bool bImported = m_pSession->ImportGedcom(
-        path,
-        [&progress](std::size_t nDone, std::size_t nTotal)
-        {
-            progress.setValue(nTotal == 0 ? 0 : static_cast<int>(nDone * 1000 / nTotal));
-            return !progress.wasCanceled();
-        });
-    if (bImported)
-        RecordRecentFile(path);
-    return bImported;
+    const QString file = KIT_ToQString(path);
+    const auto withProgress =
+        [&](const std::function<bool(const KIN_DocumentSession::Progress&)>& work)
+    {
+        QProgressDialog progress(
+            Text(KIN_Text::ProgressImportGedcom).arg(QFileInfo(file).fileName()),
+            Text(KIN_Text::ButtonCancel), 0, 1000, this);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500); // only imports that make the user wait
+        return work(
+            [&progress](std::size_t nDone, std::size_t nTotal)
+            {
+                progress.setValue(nTotal == 0 ? 0 : static_cast<int>(nDone * 1000 / nTotal));
+                return !progress.wasCanceled();
+            });
+    };
+    KIN_GedcomReadTree read;
+    if (!withProgress([&](const auto& progress)
+                      { return m_pSession->ReadGedcom(path, read, progress); }))
+        return false;
+    // What to draw: asked once the people are known, the last choice for this file first.
+    KIN_GedcomChartSpec chart = KIN_DlgGedcomChart::Remembered(file);
+    if (!m_pDlgChart->Run(read, KIN_GedcomTexts::Words(), chart))
+        return false;
+    KIN_DlgGedcomChart::Remember(file, chart);
+    if (!withProgress([&](const auto& progress)
+                      { return m_pSession->DrawGedcom(path, read, chart, progress); }))
+        return false;
+    RecordRecentFile(path);
+    return true;
 }
 
 void KIN_MainWindow::SlotMenu_FileExport_triggered(bool)

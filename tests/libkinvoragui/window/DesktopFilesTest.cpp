@@ -61,7 +61,12 @@ TEST_F(DesktopFiles, OpensADiagramOrATreeByItsContent)
     EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \"diagram.ged\""));
     EXPECT_EQ(FirstTitle(), "Ada");
 
-    window.OpenFile(Path("tree.txt"));
+    {
+        // A tree asks what to draw, as from the File menu.
+        const KIN_ChartAnswer everyone;
+        window.OpenFile(Path("tree.txt"));
+        EXPECT_TRUE(everyone.Seen());
+    }
     EXPECT_EQ(FirstTitle(), "Ingrid Berg");
     // An imported tree is saved beside itself.
     EXPECT_EQ(window.GetSession()->GetCurrentFile(), Path("tree.xml"));
@@ -88,7 +93,11 @@ TEST_F(DesktopFiles, RecentFilesOpenNewestFirstAndDropWhatIsGone)
     ASSERT_TRUE(folder.Write(S("first.xml"), g_pDiagram));
     ASSERT_TRUE(folder.Write(S("family.ged"), g_pTree));
     window.LoadFile(Path("first.xml"));
-    window.OpenFile(Path("family.ged"));
+    {
+        const KIN_ChartAnswer everyone;
+        window.OpenFile(Path("family.ged"));
+        ASSERT_TRUE(everyone.Seen());
+    }
     {
         KIN_FileDialogAnswer answer(folder.Path(S("saved.xml")));
         KIN_FindMenuAction(window, S("&File/&Save"))->trigger();

@@ -55,8 +55,10 @@ TEST_F(ImportGedcom, TheTreeReplacesTheDiagramAsOneStep)
     const std::string before = Autosave();
     {
         KIN_FileDialogAnswer answer(folder.Path(S("family.ged")));
+        const KIN_ChartAnswer everyone;
         KIN_FindMenuAction(window, S("&File/Import GEDCOM..."))->trigger();
         ASSERT_TRUE(answer.Seen());
+        ASSERT_TRUE(everyone.Seen());
         EXPECT_EQ(answer.Shown().caption, S("Select a GEDCOM file to import."));
         EXPECT_EQ(answer.Shown().filters, QStringList{S("GEDCOM (*.ged *.GED)")});
     }

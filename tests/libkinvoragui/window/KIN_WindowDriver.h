@@ -3,6 +3,7 @@
 
 #include "../dialogs/KIN_DialogDriver.h"
 #include "KIN_DataDiagram.h"
+#include "KIN_DlgGedcomChart.h"
 #include "KIN_DocumentSession.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
@@ -29,6 +30,22 @@ inline QString S(const char* pText)
 }
 
 // The ways a user leaves a dialog without confirming it.
+// Answers the chart dialog of a GEDCOM import: chooses (nothing: the choice shown), then OK.
+class KIN_ChartAnswer : public KIN_WhenModal<KIN_DlgGedcomChart>
+{
+public:
+    explicit KIN_ChartAnswer(std::function<void(KIN_DlgGedcomChart&)> choose = {})
+        : KIN_WhenModal<KIN_DlgGedcomChart>(
+              [choose](KIN_DlgGedcomChart& dialog)
+              {
+                  if (choose)
+                      choose(dialog);
+                  dialog.accept();
+              })
+    {
+    }
+};
+
 enum class KIN_Dismissal
 {
     Cancel,

@@ -1,0 +1,44 @@
+#include "KIN_DlgGedcomChart.h"
+#include "KIN_GedcomTexts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+TEST(GedcomChartFrench, TheDialogAndTheSummaryAreInFrench)
+{
+    const KIN_DlgGedcomChart dialog(nullptr);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral(u"Importer un arbre g\u00E9n\u00E9alogique"));
+    const QComboBox* pQKind = dialog.findChild<QComboBox*>(QStringLiteral("kind"));
+    ASSERT_NE(pQKind, nullptr);
+    QStringList kinds;
+    for (int n = 0; n < pQKind->count(); ++n)
+        kinds << pQKind->itemText(n);
+    EXPECT_EQ(kinds, (QStringList{QStringLiteral("Tout le monde"), QStringLiteral("Ascendants"),
+                                  QStringLiteral("Descendants"),
+                                  QStringLiteral("Ascendants et descendants"),
+                                  QStringLiteral(u"Toute la parent\u00E9")}));
+    QStringList labels;
+    for (const QLabel* pQLabel : dialog.findChildren<QLabel*>())
+        labels << pQLabel->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral(u"G\u00E9n\u00E9rations ascendantes")));
+    EXPECT_TRUE(labels.contains(QStringLiteral(u"G\u00E9n\u00E9rations descendantes")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("Personne :")));
+    EXPECT_EQ(dialog.findChild<QCheckBox*>(QStringLiteral("spouses"))->text(),
+              QStringLiteral("Avec les conjoints"));
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("find"))->placeholderText(),
+              QStringLiteral("Chercher une personne"));
+
+    KIN_GedcomResult result;
+    result.rootTitle = "Anna Lind";
+    result.nPeople = 31;
+    result.nGenerations = 5;
+    EXPECT_EQ(KIN_GedcomTexts::Summary(result, KIN_GedcomChartKind::Ancestors),
+              "Ascendants de Anna Lind : 31 personnes sur 5 générations.");
+    result.error = KIN_GedcomError::NoPerson;
+    result.detail = "I99";
+    EXPECT_EQ(KIN_GedcomTexts::Reason(result, "arbre.ged"), "Aucune personne @I99@ dans arbre.ged");
+}

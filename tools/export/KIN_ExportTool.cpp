@@ -10,6 +10,7 @@
 #include "KIN_ViewPeriods.h"
 #include "KIT_DurableFile.h"
 #include "KIT_QtText.h"
+#include "KIT_TextFormat.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -56,7 +57,11 @@ double ChooseResolution(const KIN_ExportTool::Options& options, const QSizeF& dr
     const double proposed = KIN_PngResolution::Proposed(drawing);
     const QSize full = KIN_PngResolution::SizeAt(drawing, 1);
     const auto sizeText = [](const QSize& size)
-    { return std::to_string(size.width()) + " x " + std::to_string(size.height()); };
+    {
+        // One call at a time: each returns the same buffer.
+        std::string text = KIT_Int32ToText(size.width()) + " x ";
+        return text + KIT_Int32ToText(size.height());
+    };
     if (options.resolution == 0)
     {
         if (proposed != 1 && pNotes)
@@ -127,7 +132,7 @@ std::string LoadError()
 {
     const FIL_LastError& error = FIL_GetLastError();
     if (error.nCode != 0)
-        return std::to_string(error.nCode) + " " + error.message;
+        return KIT_Int32ToText(error.nCode) + " " + error.message;
     return "no diagram limits (element E with b, e and w)";
 }
 } // namespace

@@ -20,8 +20,8 @@ public:
 
     // The index of the person with the id (with or without its @ signs), -1 when none has it.
     std::int32_t Find(const std::string& id) const;
-    // The generation of each person in the chart of the spec around nRoot, kOutside for the
-    // others.
+    // The generation of each person in the chart those settings draw around nRoot, kOutside
+    // for the others.
     std::vector<std::int32_t> Select(const KIN_GedcomChartSpec& spec, std::int32_t nRoot) const;
 
     // The id without its @ signs.

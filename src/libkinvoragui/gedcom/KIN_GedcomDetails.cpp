@@ -2,6 +2,7 @@
 
 #include "KIN_GedcomDateParser.h"
 #include "KIN_GedcomDateText.h"
+#include "KIT_TextFormat.h"
 
 #include <algorithm>
 
@@ -74,7 +75,7 @@ void KIN_GedcomDetails::AppendLine(KIN_GedcomFact fact, const Line& line,
     }
     if (line.bEstimated && line.nEstimatedYear != kNoYear)
         details.append(" ")
-            .append(std::to_string(line.nEstimatedYear))
+            .append(KIT_Int64ToText(line.nEstimatedYear))
             .append(" ")
             .append(m_words.estimatedMark);
     std::string place;

@@ -1,6 +1,7 @@
 #include "KIN_GedcomTexts.h"
 
 #include "KIN_Texts.h"
+#include "KIT_TextFormat.h"
 
 #include <ctime>
 #include <initializer_list>
@@ -31,6 +32,11 @@ std::string Filled(const std::string& text, std::initializer_list<std::string> v
 std::string Filled(KIN_Text text, const std::string& value)
 {
     return Filled(KIN_TextOf(text), {value});
+}
+// Counts as plain digits whatever the locale.
+template <class Count> std::string Number(Count nCount)
+{
+    return KIT_Int64ToText(static_cast<std::int64_t>(nCount));
 }
 } // namespace
 
@@ -95,13 +101,13 @@ std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result, KIN_GedcomC
 {
     if (kind != KIN_GedcomChartKind::Everyone && !result.rootTitle.empty())
         return ChartSummary(result, kind);
-    std::string summary = Filled(KIN_TextOf(KIN_Text::StatusImported),
-                                 {std::to_string(result.nPeople), std::to_string(result.nFamilies),
-                                  std::to_string(result.nEstimated)});
+    std::string summary =
+        Filled(KIN_TextOf(KIN_Text::StatusImported),
+               {Number(result.nPeople), Number(result.nFamilies), Number(result.nEstimated)});
     if (result.nDoubtful > 0)
-        summary += Filled(KIN_Text::StatusDoubtful, std::to_string(result.nDoubtful));
+        summary += Filled(KIN_Text::StatusDoubtful, Number(result.nDoubtful));
     if (result.nLeftOut > 0)
-        summary += Filled(KIN_Text::StatusLeftOut, std::to_string(result.nLeftOut));
+        summary += Filled(KIN_Text::StatusLeftOut, Number(result.nLeftOut));
     return summary;
 }
 
@@ -122,6 +128,6 @@ std::string KIN_GedcomTexts::ChartSummary(const KIN_GedcomResult& result, KIN_Ge
     default:
         break;
     }
-    return Filled(KIN_TextOf(text), {result.rootTitle, std::to_string(result.nPeople),
-                                     std::to_string(result.nGenerations)});
+    return Filled(KIN_TextOf(text),
+                  {result.rootTitle, Number(result.nPeople), Number(result.nGenerations)});
 }

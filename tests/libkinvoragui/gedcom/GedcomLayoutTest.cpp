@@ -62,8 +62,19 @@ std::string RandomTree(std::uint32_t nSeed, int nPeople)
     return "0 HEAD\n1 CHAR UTF-8\n" + people + families + "0 TRLR\n";
 }
 
+// A random tree of the seed, read and with its years estimated, for the layouts to arrange.
 class GedcomRandomTreeTest : public ::testing::TestWithParam<std::uint32_t>
 {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(RandomTree(GetParam(), 400), tree));
+        ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
+    }
+
+    KIN_GedcomProgress progress{nullptr};
+    KIN_GedcomTree tree;
+    std::vector<KIN_GedcomLifespan> lifespans;
 };
 
 TEST_P(GedcomRandomTreeTest, DiagramIsValidWithoutOverlapsAndRepeatable)
@@ -101,12 +112,6 @@ std::int64_t LegLength(const KIN_GedcomTree& tree, const std::vector<std::int32_
 // order it starts from; the same tree gives the same columns.
 TEST_P(GedcomRandomTreeTest, ReorderedLayoutShortensLinks)
 {
-    const std::string text = RandomTree(GetParam(), 400);
-    KIN_GedcomProgress progress(nullptr);
-    KIN_GedcomTree tree;
-    std::vector<KIN_GedcomLifespan> lifespans;
-    ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(text, tree));
-    ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
     std::vector<std::int32_t> treeOrder;
     KIN_GedcomTreeLayout treeLayout(tree, lifespans);
     ASSERT_TRUE(treeLayout.Arrange(progress, treeOrder));
@@ -133,12 +138,6 @@ TEST_P(GedcomRandomTreeTest, ReorderedLayoutShortensLinks)
 // wide as the people alive at once need and the allowance lets it grow, and repeatable.
 TEST_P(GedcomRandomTreeTest, PackedLayoutKeepsRowsAndTheWidthAllowed)
 {
-    const std::string text = RandomTree(GetParam(), 400);
-    KIN_GedcomProgress progress(nullptr);
-    KIN_GedcomTree tree;
-    std::vector<KIN_GedcomLifespan> lifespans;
-    ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(text, tree));
-    ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
     const KIN_GedcomRows rows(tree, lifespans);
     const std::vector<std::int32_t> ideal(rows.All().size(), 0);
     const std::int32_t nLeast = KIN_GedcomTracks(tree, lifespans, rows, ideal).LeastTracks();
@@ -195,12 +194,6 @@ TEST_P(GedcomRandomTreeTest, PackedLayoutKeepsRowsAndTheWidthAllowed)
 // everyone at or left of where they stood, and the same columns give the same result.
 TEST_P(GedcomRandomTreeTest, CompactionNarrowsWithoutOverlaps)
 {
-    const std::string text = RandomTree(GetParam(), 400);
-    KIN_GedcomProgress progress(nullptr);
-    KIN_GedcomTree tree;
-    std::vector<KIN_GedcomLifespan> lifespans;
-    ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(text, tree));
-    ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
     KIN_GedcomTreeLayout treeLayout(tree, lifespans);
     std::vector<std::int32_t> before;
     ASSERT_TRUE(treeLayout.Arrange(progress, before));

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace
 {
 constexpr std::int32_t kLastBirth = 2020;
 constexpr std::int32_t kToday = 2026;
+// A list of children mixes generations: cousins who marry are born at most this far apart.
+constexpr std::int32_t kCousinAgeGap = 10;
 
 constexpr std::array<const char*, 16> kMen = {
     "Björn", "Søren", "Jürgen", "François", "José", "Ángel", "Nils",   "Håkan",
@@ -114,7 +117,10 @@ std::vector<std::int32_t> KIN_GedcomTreeGenerator::Marry(const std::vector<std::
             continue;
         const int nSex = child.bMale ? 1 : 0;
         const std::int32_t nCousin = nWaiting[1 - nSex];
-        if (nCousin >= 0 && m_people[static_cast<std::size_t>(nCousin)].nChildOf != child.nChildOf)
+        if (nCousin >= 0 &&
+            m_people[static_cast<std::size_t>(nCousin)].nChildOf != child.nChildOf &&
+            std::abs(m_people[static_cast<std::size_t>(nCousin)].nBorn - child.nBorn) <=
+                kCousinAgeGap)
         {
             nWaiting[1 - nSex] = -1;
             families.push_back(child.bMale ? AddFamily(nChild, nCousin)

@@ -17,6 +17,9 @@
 //    by the mean column of the relatives their subtrees have elsewhere (in-laws' parents,
 //    cousins married), as storyline layouts reorder their lines, and laid out again; the
 //    order with the shortest links from parents to children is kept, the first on a tie.
+//    The trees of the forest are then sifted as whole bands (KIN_GedcomRootOrder): the
+//    families that founders' descendants marry into end up beside them, where the barycentre
+//    of a tree of thousands of rows would hardly move it.
 //    Small forests get more sweeps than large ones, so the largest keep their import time.
 // 3. Without an allowance, the kept order is compacted (KIN_GedcomCompaction): each row moves
 //    left while the people alive in any year keep their order, which narrows the diagram and

@@ -1,5 +1,7 @@
 #include "KIN_GedcomRowForest.h"
 
+#include "KIN_GedcomRootOrder.h"
+
 #include <algorithm>
 
 KIN_GedcomRowForest::KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_GedcomRows& rows)
@@ -216,6 +218,7 @@ void KIN_GedcomRowForest::Reorder(const KIN_GedcomTree& tree,
     for (std::vector<std::int32_t>& children : m_children)
         SortByKeys(children, keys);
     SortByKeys(m_roots, keys);
+    SiftRoots(tree, rowColumns);
     const std::vector<std::int32_t> roots = m_roots;
     m_roots.clear();
     m_postOrder.clear();
@@ -251,4 +254,57 @@ void KIN_GedcomRowForest::SortByKeys(std::vector<std::int32_t>& list,
     list.clear();
     for (const Group& group : groups)
         list.insert(list.end(), group.rows.begin(), group.rows.end());
+}
+
+// The trees' widths and the links between them come from the last layout's columns.
+void KIN_GedcomRowForest::SiftRoots(const KIN_GedcomTree& tree,
+                                    const std::vector<std::int32_t>& rowColumns)
+{
+    std::vector<std::int32_t> treeOf(m_children.size(), -1);
+    std::vector<double> lefts(m_roots.size(), 0);
+    std::vector<double> widths(m_roots.size(), 0);
+    for (std::size_t nTree = 0; nTree < m_roots.size(); ++nTree)
+    {
+        double dRight = rowColumns[At(m_roots[nTree])];
+        lefts[nTree] = dRight;
+        std::vector<std::int32_t> stack{m_roots[nTree]};
+        while (!stack.empty())
+        {
+            const std::int32_t nRow = stack.back();
+            stack.pop_back();
+            treeOf[At(nRow)] = static_cast<std::int32_t>(nTree);
+            lefts[nTree] = std::min<double>(lefts[nTree], rowColumns[At(nRow)]);
+            dRight =
+                std::max<double>(dRight, rowColumns[At(nRow)] + m_rows.All()[At(nRow)].Width());
+            stack.insert(stack.end(), m_children[At(nRow)].begin(), m_children[At(nRow)].end());
+        }
+        widths[nTree] = dRight - lefts[nTree];
+    }
+    const auto place = [&](std::int32_t nRow)
+    { return rowColumns[At(nRow)] - lefts[At(treeOf[At(nRow)])]; };
+    std::vector<KIN_GedcomRootOrder::Link> links;
+    for (const KIN_GedcomFamily& family : tree.families)
+    {
+        for (const std::int32_t nParent : {family.nHusband, family.nWife})
+        {
+            const std::int32_t nParentRow = nParent < 0 ? -1 : m_rows.RowOf(nParent);
+            for (const std::int32_t nChild : family.children)
+            {
+                const std::int32_t nChildRow = nParentRow < 0 ? -1 : m_rows.RowOf(nChild);
+                if (nChildRow < 0 || treeOf[At(nChildRow)] == treeOf[At(nParentRow)])
+                    continue;
+                links.push_back({treeOf[At(nParentRow)], place(nParentRow), treeOf[At(nChildRow)],
+                                 place(nChildRow)});
+            }
+        }
+    }
+    std::vector<std::int32_t> order(m_roots.size());
+    for (std::size_t nTree = 0; nTree < order.size(); ++nTree)
+        order[nTree] = static_cast<std::int32_t>(nTree);
+    order = KIN_GedcomRootOrder(std::move(widths), std::move(links)).Sift(std::move(order));
+    std::vector<std::int32_t> roots;
+    roots.reserve(m_roots.size());
+    for (const std::int32_t nTree : order)
+        roots.push_back(m_roots[At(nTree)]);
+    m_roots = std::move(roots);
 }

@@ -29,7 +29,8 @@ public:
     // Reorders the rows under each row, and the roots, by the barycentre of their subtrees: the
     // mean column (in rowColumns, one a row) of the relatives their people have outside the
     // forest's own parent-child edges, with the subtree's own column weighing as one relative.
-    // An in-law row moves with the row it stands beside. Ties keep the order.
+    // An in-law row moves with the row it stands beside. Ties keep the order. The roots are
+    // then sifted so that the links between their trees are short.
     void Reorder(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& rowColumns);
     // The roots (by start), then every row after the rows under it.
     const std::vector<std::int32_t>& Roots() const { return m_roots; }
@@ -45,6 +46,8 @@ private:
     void Walk(std::int32_t nRoot, std::vector<char>& visited);
     // Sorts the list by key, each in-law row kept with the next other row (else the last).
     void SortByKeys(std::vector<std::int32_t>& list, const std::vector<double>& keys) const;
+    // Orders the roots so that the links between their trees are short (KIN_GedcomRootOrder).
+    void SiftRoots(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& rowColumns);
 
     const KIN_GedcomRows& m_rows;
     std::vector<std::vector<std::int32_t>> m_children;

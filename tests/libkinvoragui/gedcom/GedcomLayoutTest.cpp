@@ -361,6 +361,47 @@ TEST(GedcomLayoutTest, InLawsStandNearTheFamilyTheirChildJoined)
         EXPECT_LE(std::abs(column(pInLaw) - column("P6")), 8) << pInLaw;
 }
 
+// Six houses, each founded by a couple, whose grandchildren marry into the next house: the
+// file lists and dates them out of that order, and the diagram puts them side by side in it (or its
+// mirror), so no marriage's in-laws stand across the whole diagram.
+TEST(GedcomLayoutTest, HousesThatIntermarryStandSideBySide)
+{
+    constexpr int kHouses = 6;
+    constexpr int kFileOrder[kHouses] = {0, 3, 5, 1, 4, 2};
+    std::string people;
+    std::string families;
+    const auto born = [](int nYear) { return "1 BIRT\n2 DATE " + std::to_string(nYear) + "\n"; };
+    for (int nListed = 0; nListed < kHouses; ++nListed)
+    {
+        // Persons 10h + 0..5: the founders, their son and his wife, two grandchildren; the
+        // houses start in the order they are listed.
+        const int nBase = 10 * kFileOrder[nListed];
+        const int nStart = 1700 + 3 * nListed;
+        people += Person(nBase, "1 SEX M\n" + born(nStart)) +
+                  Person(nBase + 1, "1 SEX F\n" + born(nStart + 2)) +
+                  Person(nBase + 2, "1 SEX M\n" + born(nStart + 25)) +
+                  Person(nBase + 3, "1 SEX F\n" + born(nStart + 27)) +
+                  Person(nBase + 4, "1 SEX M\n" + born(nStart + 50)) +
+                  Person(nBase + 5, "1 SEX F\n" + born(nStart + 51));
+        families += Family(nBase, nBase, nBase + 1, nBase + 2) +
+                    Family(nBase + 1, nBase + 2, nBase + 3, nBase + 4) + "1 CHIL @I" +
+                    std::to_string(nBase + 5) + "@\n";
+    }
+    for (int nHouse = 0; nHouse + 1 < kHouses; ++nHouse) // his son weds the next house's daughter
+        families += "0 @F" + std::to_string(100 + nHouse) + "@ FAM\n1 HUSB @I" +
+                    std::to_string(10 * nHouse + 4) + "@\n1 WIFE @I" +
+                    std::to_string(10 * (nHouse + 1) + 5) + "@\n";
+    const KIN_GedcomResult result = Import("0 HEAD\n" + people + families + "0 TRLR\n");
+    ASSERT_EQ(result.error, KIN_GedcomError::None);
+    ExpectNoOverlaps(result.diagram);
+    std::vector<std::int32_t> founders;
+    for (int nHouse = 0; nHouse < kHouses; ++nHouse)
+        founders.push_back(FindPeriod(result.diagram, "P" + std::to_string(10 * nHouse))->column);
+    const bool bRising = founders.front() < founders.back();
+    for (std::size_t n = 1; n < founders.size(); ++n)
+        EXPECT_EQ(founders[n] > founders[n - 1], bRising) << n;
+}
+
 // Many records, all valid: the import finishes and counts them all.
 TEST(GedcomLayoutTest, HundredsOfThousandsOfRecordsAreRead)
 {

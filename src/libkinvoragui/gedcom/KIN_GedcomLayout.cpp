@@ -30,6 +30,14 @@ std::int64_t LegLength(const KIN_GedcomTree& tree, const std::vector<std::int32_
     }
     return nLength;
 }
+
+std::int32_t Width(const std::vector<std::int32_t>& columns)
+{
+    std::int32_t nWidth = 0;
+    for (const std::int32_t nColumn : columns)
+        nWidth = std::max(nWidth, nColumn + KIN_GedcomLayout::kWidth);
+    return nWidth;
+}
 } // namespace
 
 std::int32_t KIN_GedcomLayout::Sweeps(std::size_t nRows)
@@ -44,6 +52,8 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     if (!treeLayout.Arrange(progress, columns))
         return false;
     std::int64_t nBest = LegLength(m_tree, columns);
+    // A reordering never widens the diagram beyond the tree order's own width.
+    const std::int32_t nWidthLimit = Width(columns);
     std::vector<std::int32_t> tried;
     // The sweeps report nothing: the progress already stood at the layout's end.
     KIN_GedcomProgress quiet(nullptr);
@@ -55,7 +65,7 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
         treeLayout.Reorder(m_tree, nSweep == 0 ? columns : tried);
         treeLayout.Arrange(quiet, tried);
         const std::int64_t nLength = LegLength(m_tree, tried);
-        if (nLength < nBest)
+        if (nLength < nBest && Width(tried) <= nWidthLimit)
         {
             nBest = nLength;
             columns = tried;

@@ -13,13 +13,14 @@
 // Gives each drawn person a column, readability first:
 // 1. The tree order (KIN_GedcomTreeLayout): couples side by side, children under and beside
 //    their parents, branches packed against each other in time.
-// 2. Barycentre sweeps: the rows under each row, and the trees of the forest, are reordered
-//    by the mean column of the relatives their subtrees have elsewhere (in-laws' parents,
-//    cousins married), as storyline layouts reorder their lines, and laid out again; the
-//    order with the shortest links from parents to children is kept, the first on a tie.
-//    The trees of the forest are then sifted as whole bands (KIN_GedcomRootOrder): the
-//    families that founders' descendants marry into end up beside them, where the barycentre
-//    of a tree of thousands of rows would hardly move it.
+// 2. Sweeps: the rows under each row, and the trees of the forest, are reordered by the mean
+//    column of the relatives their subtrees have elsewhere (in-laws' parents, cousins
+//    married), as storyline layouts reorder their lines; then each such list is sifted as
+//    bands, one a subtree (KIN_GedcomBandOrder), so that the links between the subtrees and
+//    to their relatives outside are short, where the barycentre of a subtree of thousands of
+//    rows would hardly move it. Each order is laid out again; the one with the shortest links
+//    from parents to children is kept (the first on a tie), as long as it is no wider than
+//    the tree order.
 //    Small forests get more sweeps than large ones, so the largest keep their import time.
 // 3. Without an allowance, the kept order is compacted (KIN_GedcomCompaction): each row moves
 //    left while the people alive in any year keep their order, which narrows the diagram and

@@ -1,6 +1,6 @@
 #include "KIN_GedcomRowForest.h"
 
-#include "KIN_GedcomRootOrder.h"
+#include "KIN_GedcomBandOrder.h"
 
 #include <algorithm>
 
@@ -218,7 +218,7 @@ void KIN_GedcomRowForest::Reorder(const KIN_GedcomTree& tree,
     for (std::vector<std::int32_t>& children : m_children)
         SortByKeys(children, keys);
     SortByKeys(m_roots, keys);
-    SiftRoots(tree, rowColumns);
+    Sift(tree, rowColumns);
     const std::vector<std::int32_t> roots = m_roots;
     m_roots.clear();
     m_postOrder.clear();
@@ -227,84 +227,172 @@ void KIN_GedcomRowForest::Reorder(const KIN_GedcomTree& tree,
         Walk(nRoot, visited);
 }
 
-void KIN_GedcomRowForest::SortByKeys(std::vector<std::int32_t>& list,
-                                     const std::vector<double>& keys) const
+std::vector<std::vector<std::int32_t>>
+KIN_GedcomRowForest::Groups(const std::vector<std::int32_t>& list) const
 {
-    struct Group
-    {
-        double dKey = 0;
-        std::vector<std::int32_t> rows;
-    };
-    std::vector<Group> groups;
+    std::vector<std::vector<std::int32_t>> groups;
     std::vector<std::int32_t> waiting; // in-law rows before the next other row
     for (const std::int32_t nRow : list)
     {
         waiting.push_back(nRow);
         if (IsInLaw(nRow))
             continue;
-        groups.push_back({keys[At(nRow)], waiting});
+        groups.push_back(std::move(waiting));
         waiting.clear();
     }
     if (!waiting.empty() && !groups.empty())
-        groups.back().rows.insert(groups.back().rows.end(), waiting.begin(), waiting.end());
+        groups.back().insert(groups.back().end(), waiting.begin(), waiting.end());
     else if (!waiting.empty())
-        groups.push_back({keys[At(waiting.front())], waiting});
-    std::stable_sort(groups.begin(), groups.end(),
-                     [](const Group& a, const Group& b) { return a.dKey < b.dKey; });
-    list.clear();
-    for (const Group& group : groups)
-        list.insert(list.end(), group.rows.begin(), group.rows.end());
+        groups.push_back(std::move(waiting));
+    return groups;
 }
 
-// The trees' widths and the links between them come from the last layout's columns.
-void KIN_GedcomRowForest::SiftRoots(const KIN_GedcomTree& tree,
-                                    const std::vector<std::int32_t>& rowColumns)
+void KIN_GedcomRowForest::SortByKeys(std::vector<std::int32_t>& list,
+                                     const std::vector<double>& keys) const
 {
-    std::vector<std::int32_t> treeOf(m_children.size(), -1);
-    std::vector<double> lefts(m_roots.size(), 0);
-    std::vector<double> widths(m_roots.size(), 0);
-    for (std::size_t nTree = 0; nTree < m_roots.size(); ++nTree)
+    std::vector<std::vector<std::int32_t>> groups = Groups(list);
+    // An in-law row's group sorts by the row it stands beside.
+    const auto keyOf = [&](const std::vector<std::int32_t>& group)
     {
-        double dRight = rowColumns[At(m_roots[nTree])];
-        lefts[nTree] = dRight;
-        std::vector<std::int32_t> stack{m_roots[nTree]};
+        for (const std::int32_t nRow : group)
+        {
+            if (!IsInLaw(nRow))
+                return keys[At(nRow)];
+        }
+        return keys[At(group.front())];
+    };
+    std::stable_sort(groups.begin(), groups.end(),
+                     [&](const auto& a, const auto& b) { return keyOf(a) < keyOf(b); });
+    list.clear();
+    for (const std::vector<std::int32_t>& group : groups)
+        list.insert(list.end(), group.begin(), group.end());
+}
+
+// Top down, so that the trees are placed before what hangs under their rows. The rows under a
+// row are sifted only while the rows read stay within a budget: in a deep forest, each row is
+// read once for every row above it.
+void KIN_GedcomRowForest::Sift(const KIN_GedcomTree& tree,
+                               const std::vector<std::int32_t>& rowColumns)
+{
+    Spans spans{rowColumns, std::vector<double>(m_children.size()),
+                std::vector<double>(m_children.size())};
+    for (const std::int32_t nRow : m_postOrder)
+    {
+        double& dLeft = spans.lefts[At(nRow)];
+        double& dRight = spans.rights[At(nRow)];
+        dLeft = rowColumns[At(nRow)];
+        dRight = dLeft + m_rows.All()[At(nRow)].Width();
+        for (const std::int32_t nChild : m_children[At(nRow)])
+        {
+            dLeft = std::min(dLeft, spans.lefts[At(nChild)]);
+            dRight = std::max(dRight, spans.rights[At(nChild)]);
+        }
+    }
+    // The relatives' rows of each row, read once: every list reads them again.
+    Relatives relatives{std::vector<std::int32_t>(m_children.size() + 1, 0), {}};
+    for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
+    {
+        ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
+                           [&](std::int32_t) { ++relatives.starts[nRow + 1]; });
+        relatives.starts[nRow + 1] += relatives.starts[nRow];
+    }
+    relatives.rows.reserve(static_cast<std::size_t>(relatives.starts.back()));
+    for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
+        ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
+                           [&](std::int32_t nOther) { relatives.rows.push_back(nOther); });
+    std::vector<std::int32_t> bands(m_children.size(), -1);
+    std::int64_t nBudget = kSiftRows;
+    SiftList(relatives, spans, m_roots, bands, nBudget);
+    for (auto it = m_postOrder.rbegin(); it != m_postOrder.rend() && nBudget > 0; ++it)
+        SiftList(relatives, spans, m_children[At(*it)], bands, nBudget);
+}
+
+// Each group of the list is a band as wide as its subtrees; their links to one another are
+// between bands, the others go to the fixed columns of relatives outside the list's subtrees.
+void KIN_GedcomRowForest::SiftList(const Relatives& relatives, const Spans& spans,
+                                   std::vector<std::int32_t>& list,
+                                   std::vector<std::int32_t>& bands, std::int64_t& nBudget) const
+{
+    const std::vector<std::vector<std::int32_t>> groups = Groups(list);
+    if (groups.size() < 2)
+        return;
+    std::vector<double> lefts(groups.size(), 0);
+    std::vector<double> widths(groups.size(), 0);
+    std::vector<std::int32_t> marked;
+    for (std::size_t nBand = 0; nBand < groups.size(); ++nBand)
+    {
+        double dLeft = spans.lefts[At(groups[nBand].front())];
+        double dRight = spans.rights[At(groups[nBand].front())];
+        std::vector<std::int32_t> stack = groups[nBand];
         while (!stack.empty())
         {
             const std::int32_t nRow = stack.back();
             stack.pop_back();
-            treeOf[At(nRow)] = static_cast<std::int32_t>(nTree);
-            lefts[nTree] = std::min<double>(lefts[nTree], rowColumns[At(nRow)]);
-            dRight =
-                std::max<double>(dRight, rowColumns[At(nRow)] + m_rows.All()[At(nRow)].Width());
+            bands[At(nRow)] = static_cast<std::int32_t>(nBand);
+            marked.push_back(nRow);
+            dLeft = std::min(dLeft, spans.lefts[At(nRow)]);
+            dRight = std::max(dRight, spans.rights[At(nRow)]);
             stack.insert(stack.end(), m_children[At(nRow)].begin(), m_children[At(nRow)].end());
         }
-        widths[nTree] = dRight - lefts[nTree];
+        lefts[nBand] = dLeft;
+        widths[nBand] = dRight - dLeft;
     }
-    const auto place = [&](std::int32_t nRow)
-    { return rowColumns[At(nRow)] - lefts[At(treeOf[At(nRow)])]; };
-    std::vector<KIN_GedcomRootOrder::Link> links;
-    for (const KIN_GedcomFamily& family : tree.families)
+    nBudget -= static_cast<std::int64_t>(marked.size());
+    std::vector<KIN_GedcomBandOrder::Link> links;
+    for (const std::int32_t nRow : marked)
     {
-        for (const std::int32_t nParent : {family.nHusband, family.nWife})
+        const std::int32_t nBand = bands[At(nRow)];
+        const double dAt = spans.columns[At(nRow)] - lefts[At(nBand)];
+        for (std::int32_t n = relatives.starts[At(nRow)]; n < relatives.starts[At(nRow) + 1]; ++n)
         {
-            const std::int32_t nParentRow = nParent < 0 ? -1 : m_rows.RowOf(nParent);
-            for (const std::int32_t nChild : family.children)
+            const std::int32_t nOther = relatives.rows[At(n)];
+            const std::int32_t nOtherBand = bands[At(nOther)];
+            const double dColumn = spans.columns[At(nOther)];
+            if (nOtherBand < 0)
+                links.push_back({nBand, dAt, KIN_GedcomBandOrder::kFixed, dColumn});
+            else if (nOtherBand > nBand)
+                links.push_back({nBand, dAt, nOtherBand, dColumn - lefts[At(nOtherBand)]});
+        }
+    }
+    for (const std::int32_t nRow : marked)
+        bands[At(nRow)] = -1;
+    std::vector<std::int32_t> order(groups.size());
+    for (std::size_t nBand = 0; nBand < order.size(); ++nBand)
+        order[nBand] = static_cast<std::int32_t>(nBand);
+    const double dFirst = *std::min_element(lefts.begin(), lefts.end());
+    order = KIN_GedcomBandOrder(std::move(widths), std::move(links), dFirst).Sift(std::move(order));
+    list.clear();
+    for (const std::int32_t nBand : order)
+        list.insert(list.end(), groups[At(nBand)].begin(), groups[At(nBand)].end());
+}
+
+// The rows of the person's parents and children, once a link between two people.
+template <typename Visit>
+void KIN_GedcomRowForest::ForEachRelativeRow(const KIN_GedcomTree& tree, std::int32_t nRow,
+                                             Visit visit) const
+{
+    for (std::int32_t nMember = m_rows.All()[At(nRow)].nFirst; nMember >= 0;
+         nMember = m_rows.Next(nMember))
+    {
+        const KIN_GedcomPerson& person = tree.people[At(nMember)];
+        for (const std::int32_t nFamily : person.childOf)
+        {
+            const KIN_GedcomFamily& family = tree.families[At(nFamily)];
+            for (const std::int32_t nParent : {family.nHusband, family.nWife})
             {
-                const std::int32_t nChildRow = nParentRow < 0 ? -1 : m_rows.RowOf(nChild);
-                if (nChildRow < 0 || treeOf[At(nChildRow)] == treeOf[At(nParentRow)])
-                    continue;
-                links.push_back({treeOf[At(nParentRow)], place(nParentRow), treeOf[At(nChildRow)],
-                                 place(nChildRow)});
+                const std::int32_t nOther = nParent < 0 ? -1 : m_rows.RowOf(nParent);
+                if (nOther >= 0 && nOther != nRow)
+                    visit(nOther);
+            }
+        }
+        for (const std::int32_t nFamily : person.spouseIn)
+        {
+            for (const std::int32_t nChild : tree.families[At(nFamily)].children)
+            {
+                const std::int32_t nOther = m_rows.RowOf(nChild);
+                if (nOther >= 0 && nOther != nRow)
+                    visit(nOther);
             }
         }
     }
-    std::vector<std::int32_t> order(m_roots.size());
-    for (std::size_t nTree = 0; nTree < order.size(); ++nTree)
-        order[nTree] = static_cast<std::int32_t>(nTree);
-    order = KIN_GedcomRootOrder(std::move(widths), std::move(links)).Sift(std::move(order));
-    std::vector<std::int32_t> roots;
-    roots.reserve(m_roots.size());
-    for (const std::int32_t nTree : order)
-        roots.push_back(m_roots[At(nTree)]);
-    m_roots = std::move(roots);
 }

@@ -16,6 +16,9 @@
 class KIN_GedcomRowForest
 {
 public:
+    // The rows the sifting of a Reorder reads at most, counted once for each row above them.
+    static constexpr std::int64_t kSiftRows = 1000000;
+
     KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_GedcomRows& rows);
 
     // The rows hanging under nRow, each in the order the layout puts them: by start, an
@@ -44,10 +47,32 @@ private:
     void ListChildren(const std::vector<std::int32_t>& parentRows,
                       const std::vector<std::int64_t>& keys);
     void Walk(std::int32_t nRoot, std::vector<char>& visited);
-    // Sorts the list by key, each in-law row kept with the next other row (else the last).
+    // The list's rows in groups that move together: each in-law row with the next other row
+    // (else the last).
+    std::vector<std::vector<std::int32_t>> Groups(const std::vector<std::int32_t>& list) const;
     void SortByKeys(std::vector<std::int32_t>& list, const std::vector<double>& keys) const;
-    // Orders the roots so that the links between their trees are short (KIN_GedcomRootOrder).
-    void SiftRoots(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& rowColumns);
+
+    // Where each row and its subtree stood in the last layout.
+    struct Spans
+    {
+        const std::vector<std::int32_t>& columns;
+        std::vector<double> lefts;
+        std::vector<double> rights;
+    };
+    // Orders the roots, then the rows under each row, so that the links between the subtrees
+    // side by side are short (KIN_GedcomBandOrder).
+    void Sift(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& rowColumns);
+    // The rows of each row's relatives: of row r, rows[starts[r]] to rows[starts[r + 1] - 1].
+    struct Relatives
+    {
+        std::vector<std::int32_t> starts;
+        std::vector<std::int32_t> rows;
+    };
+    // bands: -1 for every row, as it is left again; nBudget: the rows that may still be read.
+    void SiftList(const Relatives& relatives, const Spans& spans, std::vector<std::int32_t>& list,
+                  std::vector<std::int32_t>& bands, std::int64_t& nBudget) const;
+    template <typename Visit>
+    void ForEachRelativeRow(const KIN_GedcomTree& tree, std::int32_t nRow, Visit visit) const;
 
     const KIN_GedcomRows& m_rows;
     std::vector<std::vector<std::int32_t>> m_children;

@@ -1,5 +1,5 @@
 // Ordering whole trees side by side so that the links between them are short.
-#include "KIN_GedcomRootOrder.h"
+#include "KIN_GedcomBandOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 namespace
 {
-using Link = KIN_GedcomRootOrder::Link;
+using Link = KIN_GedcomBandOrder::Link;
 
 std::vector<std::int32_t> Identity(std::size_t nTrees)
 {
@@ -22,7 +22,7 @@ std::vector<std::int32_t> Identity(std::size_t nTrees)
 
 // Trees linked one to the next, handed over shuffled: sifting finds an order as short as the
 // best of all orders, and repeats itself.
-TEST(GedcomRootOrderTest, ChainsComeOutInLine)
+TEST(GedcomBandOrderTest, ChainsComeOutInLine)
 {
     for (std::uint32_t nSeed = 1; nSeed <= 20; ++nSeed)
     {
@@ -39,7 +39,7 @@ TEST(GedcomRootOrderTest, ChainsComeOutInLine)
                              static_cast<std::int32_t>(n + 1),
                              static_cast<double>(random() % static_cast<unsigned>(widths[n + 1]))});
         }
-        const KIN_GedcomRootOrder rootOrder(widths, links);
+        const KIN_GedcomBandOrder rootOrder(widths, links);
         std::vector<std::int32_t> start = Identity(nTrees);
         std::shuffle(start.begin(), start.end(), random);
         const std::vector<std::int32_t> sifted = rootOrder.Sift(start);
@@ -58,7 +58,7 @@ TEST(GedcomRootOrderTest, ChainsComeOutInLine)
 
 // Any links: never longer than the order it starts from, and no single tree moved elsewhere
 // shortens the result; trees without links keep their order among themselves.
-TEST(GedcomRootOrderTest, SiftingEndsWhereNoMoveGains)
+TEST(GedcomBandOrderTest, SiftingEndsWhereNoMoveGains)
 {
     for (std::uint32_t nSeed = 1; nSeed <= 30; ++nSeed)
     {
@@ -76,7 +76,7 @@ TEST(GedcomRootOrderTest, SiftingEndsWhereNoMoveGains)
             links.push_back(
                 {nA, static_cast<double>(random() % 10), nB, static_cast<double>(random() % 10)});
         }
-        const KIN_GedcomRootOrder rootOrder(widths, links);
+        const KIN_GedcomBandOrder rootOrder(widths, links);
         const std::vector<std::int32_t> start = Identity(nTrees);
         const std::vector<std::int32_t> sifted = rootOrder.Sift(start);
         const double dLength = rootOrder.Length(sifted);

@@ -1,27 +1,38 @@
-#include "KIN_GedcomRootOrder.h"
+#include "KIN_GedcomBandOrder.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-KIN_GedcomRootOrder::KIN_GedcomRootOrder(std::vector<double> widths, std::vector<Link> links)
-    : m_widths(std::move(widths)), m_links(std::move(links)), m_linksOf(m_widths.size())
+// Fixed columns are kept from the first band's start, so that bands start at 0.
+KIN_GedcomBandOrder::KIN_GedcomBandOrder(std::vector<double> widths, std::vector<Link> links,
+                                         double dFirst)
+    : m_widths(std::move(widths)), m_links(std::move(links)), m_linksOf(m_widths.size()),
+      m_linked(m_widths.size(), 0)
 {
     for (std::size_t n = 0; n < m_links.size(); ++n)
     {
-        if (m_links[n].nTreeA == m_links[n].nTreeB)
+        Link& link = m_links[n];
+        if (link.nTreeA == link.nTreeB)
             continue;
-        m_linksOf[static_cast<std::size_t>(m_links[n].nTreeA)].push_back(
-            static_cast<std::int32_t>(n));
-        m_linksOf[static_cast<std::size_t>(m_links[n].nTreeB)].push_back(
-            static_cast<std::int32_t>(n));
+        m_linksOf[static_cast<std::size_t>(link.nTreeA)].push_back(static_cast<std::int32_t>(n));
+        if (link.nTreeB == kFixed)
+        {
+            link.dAtB -= dFirst;
+            continue;
+        }
+        m_linksOf[static_cast<std::size_t>(link.nTreeB)].push_back(static_cast<std::int32_t>(n));
+        m_linked[static_cast<std::size_t>(link.nTreeA)] = 1;
+        m_linked[static_cast<std::size_t>(link.nTreeB)] = 1;
     }
 }
 
-std::vector<std::int32_t> KIN_GedcomRootOrder::Sift(std::vector<std::int32_t> order) const
+std::vector<std::int32_t> KIN_GedcomBandOrder::Sift(std::vector<std::int32_t> order) const
 {
     if (m_links.empty())
         return order;
+    if (order.size() <= kMostTried)
+        return Best(std::move(order));
     std::vector<std::int32_t> best = SiftFrom(order);
     double dBest = Length(best);
     // The walk read both ways: the places of the links inside the trees decide which is shorter.
@@ -39,7 +50,7 @@ std::vector<std::int32_t> KIN_GedcomRootOrder::Sift(std::vector<std::int32_t> or
         std::vector<std::int32_t*> linked;
         for (std::int32_t& nTree : walked)
         {
-            if (!m_linksOf[static_cast<std::size_t>(nTree)].empty())
+            if (m_linked[static_cast<std::size_t>(nTree)])
                 linked.push_back(&nTree);
         }
         for (std::size_t n = 0; n < linked.size() / 2; ++n)
@@ -48,27 +59,51 @@ std::vector<std::int32_t> KIN_GedcomRootOrder::Sift(std::vector<std::int32_t> or
     return best;
 }
 
+// Every order, the one given first: it stays unless another is shorter.
+std::vector<std::int32_t> KIN_GedcomBandOrder::Best(std::vector<std::int32_t> order) const
+{
+    std::vector<std::size_t> at(order.size());
+    for (std::size_t n = 0; n < at.size(); ++n)
+        at[n] = n;
+    std::vector<std::int32_t> best = order;
+    double dBest = Length(order);
+    std::vector<std::int32_t> tried(order.size());
+    while (std::next_permutation(at.begin(), at.end()))
+    {
+        for (std::size_t n = 0; n < at.size(); ++n)
+            tried[n] = order[at[n]];
+        const double dLength = Length(tried);
+        if (dLength < dBest - kGain)
+        {
+            best = tried;
+            dBest = dLength;
+        }
+    }
+    return best;
+}
+
 // Breadth first through the links from a tree with the fewest, the most linked trees first:
 // a line of trees comes out in line, which single moves cannot always reach. The trees
 // without links keep their places.
-std::vector<std::int32_t> KIN_GedcomRootOrder::Walk(const std::vector<std::int32_t>& order) const
+std::vector<std::int32_t> KIN_GedcomBandOrder::Walk(const std::vector<std::int32_t>& order) const
 {
     std::vector<std::vector<std::pair<std::int32_t, std::int32_t>>> neighbours(m_widths.size());
+    const auto count = [&](std::int32_t nFrom, std::int32_t nTo)
+    {
+        auto& list = neighbours[static_cast<std::size_t>(nFrom)];
+        const auto found = std::find_if(list.begin(), list.end(),
+                                        [&](const auto& entry) { return entry.first == nTo; });
+        if (found == list.end())
+            list.emplace_back(nTo, 1);
+        else
+            ++found->second;
+    };
     for (const Link& link : m_links)
     {
-        if (link.nTreeA == link.nTreeB)
+        if (link.nTreeA == link.nTreeB || link.nTreeB == kFixed)
             continue;
-        for (const auto& [nFrom, nTo] :
-             {std::pair{link.nTreeA, link.nTreeB}, std::pair{link.nTreeB, link.nTreeA}})
-        {
-            auto& list = neighbours[static_cast<std::size_t>(nFrom)];
-            const auto found = std::find_if(list.begin(), list.end(),
-                                            [&](const auto& entry) { return entry.first == nTo; });
-            if (found == list.end())
-                list.emplace_back(nTo, 1);
-            else
-                ++found->second;
-        }
+        count(link.nTreeA, link.nTreeB);
+        count(link.nTreeB, link.nTreeA);
     }
     std::vector<std::size_t> ranks(m_widths.size(), 0);
     for (std::size_t n = 0; n < order.size(); ++n)
@@ -126,7 +161,7 @@ std::vector<std::int32_t> KIN_GedcomRootOrder::Walk(const std::vector<std::int32
     return result;
 }
 
-std::vector<std::int32_t> KIN_GedcomRootOrder::SiftFrom(std::vector<std::int32_t> order) const
+std::vector<std::int32_t> KIN_GedcomBandOrder::SiftFrom(std::vector<std::int32_t> order) const
 {
     for (int nPass = 0; nPass < kMostPasses; ++nPass)
     {
@@ -146,7 +181,7 @@ std::vector<std::int32_t> KIN_GedcomRootOrder::SiftFrom(std::vector<std::int32_t
     return order;
 }
 
-double KIN_GedcomRootOrder::Length(const std::vector<std::int32_t>& order) const
+double KIN_GedcomBandOrder::Length(const std::vector<std::int32_t>& order) const
 {
     std::vector<double> lefts(m_widths.size(), 0);
     double dLeft = 0;
@@ -155,10 +190,11 @@ double KIN_GedcomRootOrder::Length(const std::vector<std::int32_t>& order) const
         lefts[static_cast<std::size_t>(nTree)] = dLeft;
         dLeft += m_widths[static_cast<std::size_t>(nTree)];
     }
+    const auto leftOf = [&](std::int32_t nTree)
+    { return nTree == kFixed ? 0 : lefts[static_cast<std::size_t>(nTree)]; };
     double dLength = 0;
     for (const Link& link : m_links)
-        dLength += std::abs(lefts[static_cast<std::size_t>(link.nTreeA)] + link.dAtA -
-                            lefts[static_cast<std::size_t>(link.nTreeB)] - link.dAtB);
+        dLength += std::abs(leftOf(link.nTreeA) + link.dAtA - leftOf(link.nTreeB) - link.dAtB);
     return dLength;
 }
 
@@ -166,7 +202,7 @@ double KIN_GedcomRootOrder::Length(const std::vector<std::int32_t>& order) const
 // width. A link between two other trees changes length only for the slots between theirs, so
 // all slots are weighed at once with a difference array; the tree's own links are weighed at
 // each slot.
-bool KIN_GedcomRootOrder::SiftOne(std::vector<std::int32_t>& order, std::size_t nAt) const
+bool KIN_GedcomBandOrder::SiftOne(std::vector<std::int32_t>& order, std::size_t nAt) const
 {
     const std::int32_t nTree = order[nAt];
     const double dWidth = m_widths[static_cast<std::size_t>(nTree)];
@@ -196,6 +232,15 @@ bool KIN_GedcomRootOrder::SiftOne(std::vector<std::int32_t>& order, std::size_t 
     {
         if (link.nTreeA == nTree || link.nTreeB == nTree || link.nTreeA == link.nTreeB)
             continue;
+        if (link.nTreeB == kFixed)
+        {
+            // Band A moves by dWidth for the slots up to its own.
+            const double dA = lefts[static_cast<std::size_t>(link.nTreeA)] + link.dAtA;
+            changes[0] += std::abs(dA + dWidth - link.dAtB) - std::abs(dA - link.dAtB);
+            changes[slots[static_cast<std::size_t>(link.nTreeA)] + 1] -=
+                std::abs(dA + dWidth - link.dAtB) - std::abs(dA - link.dAtB);
+            continue;
+        }
         const std::size_t nSlotA = slots[static_cast<std::size_t>(link.nTreeA)];
         const std::size_t nSlotB = slots[static_cast<std::size_t>(link.nTreeB)];
         const double dA = lefts[static_cast<std::size_t>(link.nTreeA)] + link.dAtA;
@@ -223,6 +268,12 @@ bool KIN_GedcomRootOrder::SiftOne(std::vector<std::int32_t>& order, std::size_t 
         const std::int32_t nOther = bOwnA ? link.nTreeB : link.nTreeA;
         const double dOwnAt = bOwnA ? link.dAtA : link.dAtB;
         const double dOtherAt = bOwnA ? link.dAtB : link.dAtA;
+        if (nOther == kFixed)
+        {
+            for (std::size_t k = 0; k < nSlots; ++k)
+                costs[k] += std::abs(slotLefts[k] + dOwnAt - dOtherAt);
+            continue;
+        }
         const std::size_t nOtherSlot = slots[static_cast<std::size_t>(nOther)];
         const double dOther = lefts[static_cast<std::size_t>(nOther)] + dOtherAt;
         for (std::size_t k = 0; k < nSlots; ++k)

@@ -1,23 +1,30 @@
-#ifndef KIN_GEDCOMROOTORDER_H
-#define KIN_GEDCOMROOTORDER_H
+#ifndef KIN_GEDCOMBANDORDER_H
+#define KIN_GEDCOMBANDORDER_H
 
 #include <cstdint>
 #include <vector>
 
-// Orders the trees of a forest side by side so that the links between them are short: each
-// tree is a band of its width, and a link joins a place in one band to a place in another.
+// Orders the trees of a forest, or the subtrees under one row, side by side so that the links
+// between them are short: each tree is a band of its width, laid out from a first column on,
+// and a link joins a place in one band to a place in another, or to a fixed column outside
+// them all (a relative elsewhere in the diagram).
 // Sifting: each tree in turn moves to the place in the order where the links' total length
 // is least, until a pass gains nothing; it starts once from the order given and once from a
-// walk along the links read either way, and the shortest result is kept. The barycentre sort of
-// whole trees cannot do this: one tree's links pull it as much to trees far away as to those next
-// to it, and a tree holding thousands of rows barely moves. The same input always gives the same
-// order.
-class KIN_GedcomRootOrder
+// walk along the links read either way, and the shortest result is kept. A few trees are tried in
+// every order. The barycentre sort of whole trees cannot do this: one tree's links pull it as much
+// to trees far away as to those next to it, and a tree holding thousands of rows barely moves. The
+// same input always gives the same order.
+class KIN_GedcomBandOrder
 {
 public:
     static constexpr int kMostPasses = 6;
+    // Up to this many trees, every order is tried.
+    static constexpr std::size_t kMostTried = 4;
     // The least gain in length that counts, so that rounding never makes a tree wander.
     static constexpr double kGain = 1e-6;
+
+    // A link's nTreeB for a fixed column outside the bands; its dAtB is that column.
+    static constexpr std::int32_t kFixed = -1;
 
     struct Link
     {
@@ -27,8 +34,8 @@ public:
         double dAtB = 0;
     };
 
-    // widths: of each tree, indexed as in the links.
-    KIN_GedcomRootOrder(std::vector<double> widths, std::vector<Link> links);
+    // widths: of each tree, indexed as in the links; dFirst: where the first band starts.
+    KIN_GedcomBandOrder(std::vector<double> widths, std::vector<Link> links, double dFirst = 0);
 
     // The trees of order (indexes into widths), reordered.
     std::vector<std::int32_t> Sift(std::vector<std::int32_t> order) const;
@@ -36,6 +43,7 @@ public:
     double Length(const std::vector<std::int32_t>& order) const;
 
 private:
+    std::vector<std::int32_t> Best(std::vector<std::int32_t> order) const;
     std::vector<std::int32_t> Walk(const std::vector<std::int32_t>& order) const;
     std::vector<std::int32_t> SiftFrom(std::vector<std::int32_t> order) const;
     // Moves the tree at nAt to its best place; true when that lowers the total length.
@@ -44,6 +52,7 @@ private:
     std::vector<double> m_widths;
     std::vector<Link> m_links;
     std::vector<std::vector<std::int32_t>> m_linksOf; // indexes of each tree's links
+    std::vector<char> m_linked;                       // linked to another tree
 };
 
 #endif

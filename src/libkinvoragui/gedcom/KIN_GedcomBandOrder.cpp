@@ -31,7 +31,10 @@ std::vector<std::int32_t> KIN_GedcomBandOrder::Sift(std::vector<std::int32_t> or
 {
     if (m_links.empty())
         return order;
-    if (order.size() <= kMostTried)
+    const auto nLinked = std::count_if(
+        order.begin(), order.end(),
+        [&](std::int32_t nTree) { return !m_linksOf[static_cast<std::size_t>(nTree)].empty(); });
+    if (static_cast<std::size_t>(nLinked) <= kMostTried)
         return Best(std::move(order));
     std::vector<std::int32_t> best = SiftFrom(order);
     double dBest = Length(best);
@@ -59,19 +62,26 @@ std::vector<std::int32_t> KIN_GedcomBandOrder::Sift(std::vector<std::int32_t> or
     return best;
 }
 
-// Every order, the one given first: it stays unless another is shorter.
+// Every order of the linked trees among their places, the one given first: it stays unless
+// another is shorter.
 std::vector<std::int32_t> KIN_GedcomBandOrder::Best(std::vector<std::int32_t> order) const
 {
-    std::vector<std::size_t> at(order.size());
+    std::vector<std::size_t> places;
+    for (std::size_t n = 0; n < order.size(); ++n)
+    {
+        if (!m_linksOf[static_cast<std::size_t>(order[n])].empty())
+            places.push_back(n);
+    }
+    std::vector<std::size_t> at(places.size());
     for (std::size_t n = 0; n < at.size(); ++n)
         at[n] = n;
     std::vector<std::int32_t> best = order;
     double dBest = Length(order);
-    std::vector<std::int32_t> tried(order.size());
+    std::vector<std::int32_t> tried = order;
     while (std::next_permutation(at.begin(), at.end()))
     {
         for (std::size_t n = 0; n < at.size(); ++n)
-            tried[n] = order[at[n]];
+            tried[places[n]] = order[places[at[n]]];
         const double dLength = Length(tried);
         if (dLength < dBest - kGain)
         {
@@ -79,7 +89,8 @@ std::vector<std::int32_t> KIN_GedcomBandOrder::Best(std::vector<std::int32_t> or
             dBest = dLength;
         }
     }
-    return best;
+    // The linked trees may still do better among the places of the others.
+    return SiftFrom(std::move(best));
 }
 
 // Breadth first through the links from a tree with the fewest, the most linked trees first:

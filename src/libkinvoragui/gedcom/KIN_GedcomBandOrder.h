@@ -18,7 +18,7 @@ class KIN_GedcomBandOrder
 {
 public:
     static constexpr int kMostPasses = 6;
-    // Up to this many trees, every order is tried.
+    // Up to this many linked trees, every order is tried.
     static constexpr std::size_t kMostTried = 4;
     // The least gain in length that counts, so that rounding never makes a tree wander.
     static constexpr double kGain = 1e-6;

@@ -71,8 +71,8 @@ const Fixture& FixtureOf(Tree tree)
     return found->second;
 }
 
-// range(1): the width allowance in hundredths; 0 for today's tree layout, 1 for the new one
-// without packing.
+// range(1): the width allowance in hundredths; 0 for today's tree layout (in-law parents beside
+// their child's row among its siblings), 1 for the new one without packing.
 void BM_Layout(benchmark::State& state)
 {
     const Fixture& fixture = FixtureOf(static_cast<Tree>(state.range(0)));
@@ -81,12 +81,13 @@ void BM_Layout(benchmark::State& state)
     for (auto _ : state)
     {
         KIN_GedcomProgress progress(nullptr);
-        const bool bDone =
-            state.range(1) == 0
-                ? KIN_GedcomTreeLayout(fixture.tree, fixture.lifespans).Arrange(progress, columns)
-                : KIN_GedcomLayout(fixture.tree, fixture.lifespans,
-                                   state.range(1) == 1 ? 0 : dAllowance)
-                      .Arrange(progress, columns);
+        const bool bDone = state.range(1) == 0
+                               ? KIN_GedcomTreeLayout(fixture.tree, fixture.lifespans,
+                                                      KIN_GedcomRowForest::InLaws::BesideTheirChild)
+                                     .Arrange(progress, columns)
+                               : KIN_GedcomLayout(fixture.tree, fixture.lifespans,
+                                                  state.range(1) == 1 ? 0 : dAllowance)
+                                     .Arrange(progress, columns);
         if (!bDone)
             state.SkipWithError("layout cancelled");
         benchmark::DoNotOptimize(columns.data());

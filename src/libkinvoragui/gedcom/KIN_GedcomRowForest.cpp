@@ -4,8 +4,10 @@
 
 #include <algorithm>
 
-KIN_GedcomRowForest::KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_GedcomRows& rows)
-    : m_rows(rows), m_children(rows.All().size()), m_bInLaw(rows.All().size(), 0)
+KIN_GedcomRowForest::KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_GedcomRows& rows,
+                                         InLaws inLaws)
+    : m_rows(rows), m_inLaws(inLaws), m_children(rows.All().size()),
+      m_inLawSides(rows.All().size(), 0)
 {
     std::vector<std::int32_t> parentRows = FindParentRows(tree);
     std::vector<std::int64_t> keys(parentRows.size());
@@ -66,8 +68,9 @@ std::vector<std::int32_t> KIN_GedcomRowForest::FindParentRows(const KIN_GedcomTr
     return parentRows;
 }
 
-// An in-law row sorts just before the earliest row its children stand in, or just after it
-// when their child stands right in it: its key is odd where the others are even.
+// An in-law row goes by the earliest row its children stand in, on the side their child
+// stands on; beside it, its key sorts it just before or after that row: odd where the others
+// are even.
 void KIN_GedcomRowForest::HangInLaws(const KIN_GedcomTree& tree,
                                      std::vector<std::int32_t>& parentRows,
                                      std::vector<std::int64_t>& keys)
@@ -94,22 +97,22 @@ void KIN_GedcomRowForest::HangInLaws(const KIN_GedcomTree& tree,
                     const std::int32_t nChildRow = m_rows.RowOf(nChild);
                     if (nChildRow < 0 || parentRows[At(nChildRow)] < 0 || At(nChildRow) == nRow)
                         continue;
-                    // Beside the side of the row their child stands on.
-                    const std::int64_t nKey =
-                        keys[At(nChildRow)] + (rows[At(nChildRow)].nFirst == nChild ? -1 : 1);
-                    if (parentRows[nRow] < 0 || nKey < keys[nRow])
-                    {
-                        parentRows[nRow] = parentRows[At(nChildRow)];
-                        keys[nRow] = nKey;
-                        m_bInLaw[nRow] = 1;
-                    }
+                    // By the earliest such row, on the side their child stands on.
+                    const int nSide = rows[At(nChildRow)].nFirst == nChild ? -1 : 1;
+                    const std::int64_t nKey = keys[At(nChildRow)] + nSide;
+                    if (m_inLawSides[nRow] != 0 && nKey >= keys[nRow])
+                        continue;
+                    m_inLawSides[nRow] = static_cast<signed char>(nSide);
+                    keys[nRow] = nKey;
+                    parentRows[nRow] =
+                        m_inLaws == InLaws::UnderTheirChild ? nChildRow : parentRows[At(nChildRow)];
                 }
             }
         }
         if (parentRows[nRow] == static_cast<std::int32_t>(nRow))
         {
             parentRows[nRow] = -1;
-            m_bInLaw[nRow] = 0;
+            m_inLawSides[nRow] = 0;
         }
     }
 }
@@ -227,45 +230,14 @@ void KIN_GedcomRowForest::Reorder(const KIN_GedcomTree& tree,
         Walk(nRoot, visited);
 }
 
-std::vector<std::vector<std::int32_t>>
-KIN_GedcomRowForest::Groups(const std::vector<std::int32_t>& list) const
-{
-    std::vector<std::vector<std::int32_t>> groups;
-    std::vector<std::int32_t> waiting; // in-law rows before the next other row
-    for (const std::int32_t nRow : list)
-    {
-        waiting.push_back(nRow);
-        if (IsInLaw(nRow))
-            continue;
-        groups.push_back(std::move(waiting));
-        waiting.clear();
-    }
-    if (!waiting.empty() && !groups.empty())
-        groups.back().insert(groups.back().end(), waiting.begin(), waiting.end());
-    else if (!waiting.empty())
-        groups.push_back(std::move(waiting));
-    return groups;
-}
-
 void KIN_GedcomRowForest::SortByKeys(std::vector<std::int32_t>& list,
                                      const std::vector<double>& keys) const
 {
-    std::vector<std::vector<std::int32_t>> groups = Groups(list);
-    // An in-law row's group sorts by the row it stands beside.
-    const auto keyOf = [&](const std::vector<std::int32_t>& group)
-    {
-        for (const std::int32_t nRow : group)
-        {
-            if (!IsInLaw(nRow))
-                return keys[At(nRow)];
-        }
-        return keys[At(group.front())];
-    };
-    std::stable_sort(groups.begin(), groups.end(),
-                     [&](const auto& a, const auto& b) { return keyOf(a) < keyOf(b); });
-    list.clear();
-    for (const std::vector<std::int32_t>& group : groups)
-        list.insert(list.end(), group.begin(), group.end());
+    // In-law rows stand beside their child whatever the order: they wait at the end.
+    const auto inLaws = std::stable_partition(list.begin(), list.end(),
+                                              [&](std::int32_t nRow) { return !IsInLaw(nRow); });
+    std::stable_sort(list.begin(), inLaws,
+                     [&](std::int32_t nA, std::int32_t nB) { return keys[At(nA)] < keys[At(nB)]; });
 }
 
 // Top down, so that the trees are placed before what hangs under their rows. The rows under a
@@ -313,29 +285,29 @@ void KIN_GedcomRowForest::SiftList(const Relatives& relatives, const Spans& span
                                    std::vector<std::int32_t>& list,
                                    std::vector<std::int32_t>& bands, std::int64_t& nBudget) const
 {
-    const std::vector<std::vector<std::int32_t>> groups = Groups(list);
-    if (groups.size() < 2)
+    std::vector<std::int32_t> heads = list;
+    const auto inLaws = std::stable_partition(heads.begin(), heads.end(),
+                                              [&](std::int32_t nRow) { return !IsInLaw(nRow); });
+    const std::vector<std::int32_t> inLawRows(inLaws, heads.end());
+    heads.erase(inLaws, heads.end());
+    if (heads.size() < 2)
         return;
-    std::vector<double> lefts(groups.size(), 0);
-    std::vector<double> widths(groups.size(), 0);
+    std::vector<double> lefts(heads.size(), 0);
+    std::vector<double> widths(heads.size(), 0);
     std::vector<std::int32_t> marked;
-    for (std::size_t nBand = 0; nBand < groups.size(); ++nBand)
+    for (std::size_t nBand = 0; nBand < heads.size(); ++nBand)
     {
-        double dLeft = spans.lefts[At(groups[nBand].front())];
-        double dRight = spans.rights[At(groups[nBand].front())];
-        std::vector<std::int32_t> stack = groups[nBand];
+        lefts[nBand] = spans.lefts[At(heads[nBand])];
+        widths[nBand] = spans.rights[At(heads[nBand])] - lefts[nBand];
+        std::vector<std::int32_t> stack{heads[nBand]};
         while (!stack.empty())
         {
             const std::int32_t nRow = stack.back();
             stack.pop_back();
             bands[At(nRow)] = static_cast<std::int32_t>(nBand);
             marked.push_back(nRow);
-            dLeft = std::min(dLeft, spans.lefts[At(nRow)]);
-            dRight = std::max(dRight, spans.rights[At(nRow)]);
             stack.insert(stack.end(), m_children[At(nRow)].begin(), m_children[At(nRow)].end());
         }
-        lefts[nBand] = dLeft;
-        widths[nBand] = dRight - dLeft;
     }
     nBudget -= static_cast<std::int64_t>(marked.size());
     std::vector<KIN_GedcomBandOrder::Link> links;
@@ -356,14 +328,15 @@ void KIN_GedcomRowForest::SiftList(const Relatives& relatives, const Spans& span
     }
     for (const std::int32_t nRow : marked)
         bands[At(nRow)] = -1;
-    std::vector<std::int32_t> order(groups.size());
+    std::vector<std::int32_t> order(heads.size());
     for (std::size_t nBand = 0; nBand < order.size(); ++nBand)
         order[nBand] = static_cast<std::int32_t>(nBand);
     const double dFirst = *std::min_element(lefts.begin(), lefts.end());
     order = KIN_GedcomBandOrder(std::move(widths), std::move(links), dFirst).Sift(std::move(order));
     list.clear();
     for (const std::int32_t nBand : order)
-        list.insert(list.end(), groups[At(nBand)].begin(), groups[At(nBand)].end());
+        list.push_back(heads[At(nBand)]);
+    list.insert(list.end(), inLawRows.begin(), inLawRows.end());
 }
 
 // The rows of the person's parents and children, once a link between two people.

@@ -11,29 +11,43 @@
 // people's parents with the longest line of rows above it (ties: the larger family), so a
 // family's own line wins over the parents of someone who married into it. A row with no
 // parents and no row under it whose children married into another branch (parents found
-// for an in-law) hangs beside their child's row instead, on the side the child stands on. A loop in
-// the ancestry (bad data) is cut where the walk first comes back to a row it has seen.
+// for an in-law) hangs under their child's row instead, to stand right beside it on the side
+// the child stands on. A loop in the ancestry (bad data) is cut where the walk first comes
+// back to a row it has seen.
 class KIN_GedcomRowForest
 {
 public:
     // The rows the sifting of a Reorder reads at most, counted once for each row above them.
     static constexpr std::int64_t kSiftRows = 1000000;
 
-    KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_GedcomRows& rows);
+    // Where an in-law row hangs: under its child's row, to stand beside it (the layout's
+    // way), or beside it under the child's parents' row (the first arrangement, kept for
+    // comparison).
+    enum class InLaws
+    {
+        UnderTheirChild,
+        BesideTheirChild
+    };
 
-    // The rows hanging under nRow, each in the order the layout puts them: by start, an
-    // in-law row just before the row of its children.
+    KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_GedcomRows& rows,
+                        InLaws inLaws = InLaws::UnderTheirChild);
+
+    // The rows hanging under nRow, by start at first: its children's rows, and the in-law rows
+    // of its own people (or, beside their child's, of its children's).
     const std::vector<std::int32_t>& Children(std::int32_t nRow) const
     {
         return m_children[At(nRow)];
     }
-    // True for a row hung beside its child's row rather than under its own parents.
-    bool IsInLaw(std::int32_t nRow) const { return m_bInLaw[At(nRow)] != 0; }
+    InLaws InLawsHang() const { return m_inLaws; }
+    // True for a row hung by its child's row rather than under its own parents.
+    bool IsInLaw(std::int32_t nRow) const { return m_inLawSides[At(nRow)] != 0; }
+    // For an in-law row, -1 when its child stands on the left of the child's row, else 1.
+    int InLawSide(std::int32_t nRow) const { return m_inLawSides[At(nRow)]; }
     // Reorders the rows under each row, and the roots, by the barycentre of their subtrees: the
     // mean column (in rowColumns, one a row) of the relatives their people have outside the
     // forest's own parent-child edges, with the subtree's own column weighing as one relative.
-    // An in-law row moves with the row it stands beside. Ties keep the order. The roots are
-    // then sifted so that the links between their trees are short.
+    // Ties keep the order. Then each list is sifted so that the links between its subtrees
+    // are short.
     void Reorder(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& rowColumns);
     // The roots (by start), then every row after the rows under it.
     const std::vector<std::int32_t>& Roots() const { return m_roots; }
@@ -47,9 +61,7 @@ private:
     void ListChildren(const std::vector<std::int32_t>& parentRows,
                       const std::vector<std::int64_t>& keys);
     void Walk(std::int32_t nRoot, std::vector<char>& visited);
-    // The list's rows in groups that move together: each in-law row with the next other row
-    // (else the last).
-    std::vector<std::vector<std::int32_t>> Groups(const std::vector<std::int32_t>& list) const;
+    // Sorts the list by key, in-law rows after the others.
     void SortByKeys(std::vector<std::int32_t>& list, const std::vector<double>& keys) const;
 
     // Where each row and its subtree stood in the last layout.
@@ -75,8 +87,9 @@ private:
     void ForEachRelativeRow(const KIN_GedcomTree& tree, std::int32_t nRow, Visit visit) const;
 
     const KIN_GedcomRows& m_rows;
+    InLaws m_inLaws;
     std::vector<std::vector<std::int32_t>> m_children;
-    std::vector<char> m_bInLaw;
+    std::vector<signed char> m_inLawSides; // 0 for the other rows
     std::vector<std::int32_t> m_roots;
     std::vector<std::int32_t> m_postOrder;
 };

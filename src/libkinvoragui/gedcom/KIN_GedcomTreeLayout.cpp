@@ -11,8 +11,9 @@ constexpr std::int64_t kMaxOutlineCells = 8000000;
 } // namespace
 
 KIN_GedcomTreeLayout::KIN_GedcomTreeLayout(const KIN_GedcomTree& tree,
-                                           const std::vector<KIN_GedcomLifespan>& lifespans)
-    : m_lifespans(lifespans), m_rows(tree, lifespans), m_forest(tree, m_rows)
+                                           const std::vector<KIN_GedcomLifespan>& lifespans,
+                                           KIN_GedcomRowForest::InLaws inLaws)
+    : m_lifespans(lifespans), m_rows(tree, lifespans), m_forest(tree, m_rows, inLaws)
 {
 }
 
@@ -102,11 +103,56 @@ void KIN_GedcomTreeLayout::MeasureSpans()
     }
 }
 
+// The child rows in their order with the row itself after the first half of them, and the
+// in-law rows of its people right beside it, each on its child's side.
+std::vector<std::int32_t> KIN_GedcomTreeLayout::Pieces(std::int32_t nRow, std::size_t& nOwnAt) const
+{
+    const std::vector<std::int32_t>& hanging = m_forest.Children(nRow);
+    if (m_forest.InLawsHang() == KIN_GedcomRowForest::InLaws::BesideTheirChild)
+    {
+        std::vector<std::int32_t> pieces = hanging;
+        nOwnAt = OwnPlace(pieces);
+        pieces.insert(pieces.begin() + static_cast<std::ptrdiff_t>(nOwnAt), nRow);
+        return pieces;
+    }
+    std::vector<std::int32_t> children;
+    std::vector<std::int32_t> left;
+    std::vector<std::int32_t> right;
+    for (const std::int32_t nChild : hanging)
+    {
+        const int nSide = m_forest.InLawSide(nChild);
+        (nSide < 0 ? left : nSide > 0 ? right : children).push_back(nChild);
+    }
+    const auto half = children.begin() + static_cast<std::ptrdiff_t>(children.size() / 2);
+    std::vector<std::int32_t> pieces(children.begin(), half);
+    pieces.insert(pieces.end(), left.begin(), left.end());
+    nOwnAt = pieces.size();
+    pieces.push_back(nRow);
+    pieces.insert(pieces.end(), right.begin(), right.end());
+    pieces.insert(pieces.end(), half, children.end());
+    return pieces;
+}
+
+// Beside their child's row: after the first half of the children, and after the in-laws that
+// follow the last of them.
+std::size_t KIN_GedcomTreeLayout::OwnPlace(const std::vector<std::int32_t>& children) const
+{
+    std::size_t nChildren = 0;
+    for (const std::int32_t nChild : children)
+        nChildren += m_forest.IsInLaw(nChild) ? 0 : 1;
+    std::size_t nAt = 0;
+    for (std::size_t nPassed = 0; nPassed < nChildren / 2; ++nAt)
+        nPassed += m_forest.IsInLaw(children[nAt]) ? 0 : 1;
+    while (nAt < children.size() && nAt > 0 && m_forest.IsInLaw(children[nAt]) &&
+           !m_forest.IsInLaw(children[nAt - 1]))
+        ++nAt;
+    return nAt;
+}
+
 void KIN_GedcomTreeLayout::LayOut(std::int32_t nRow)
 {
-    std::vector<std::int32_t> pieces = m_forest.Children(nRow);
-    const std::size_t nOwnAt = OwnPlace(pieces);
-    pieces.insert(pieces.begin() + static_cast<std::ptrdiff_t>(nOwnAt), nRow);
+    std::size_t nOwnAt = 0;
+    const std::vector<std::int32_t> pieces = Pieces(nRow, nOwnAt);
     const Span& span = m_spans[static_cast<std::size_t>(nRow)];
     KIN_GedcomContour outline(span.nFirst, span.nEnd);
     const std::vector<std::int32_t> firstColumns = Pack(pieces, nRow, outline);
@@ -120,21 +166,6 @@ void KIN_GedcomTreeLayout::LayOut(std::int32_t nRow)
     }
     outline.Move(-nOwnColumn);
     m_outlines[static_cast<std::size_t>(nRow)] = std::move(outline);
-}
-
-// After the first half of the children, and after the in-laws that follow the last of them.
-std::size_t KIN_GedcomTreeLayout::OwnPlace(const std::vector<std::int32_t>& children) const
-{
-    std::size_t nChildren = 0;
-    for (const std::int32_t nChild : children)
-        nChildren += m_forest.IsInLaw(nChild) ? 0 : 1;
-    std::size_t nAt = 0;
-    for (std::size_t nPassed = 0; nPassed < nChildren / 2; ++nAt)
-        nPassed += m_forest.IsInLaw(children[nAt]) ? 0 : 1;
-    while (nAt < children.size() && nAt > 0 && m_forest.IsInLaw(children[nAt]) &&
-           !m_forest.IsInLaw(children[nAt - 1]))
-        ++nAt;
-    return nAt;
 }
 
 std::vector<std::int32_t> KIN_GedcomTreeLayout::Pack(const std::vector<std::int32_t>& pieces,

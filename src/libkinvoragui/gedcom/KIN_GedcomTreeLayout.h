@@ -16,9 +16,9 @@
 //
 // The rows (KIN_GedcomRows: couples side by side, else one person) are laid out as the
 // forest of KIN_GedcomRowForest, from the youngest rows up. Under each row, its child rows
-// (in their forest order, in-law rows beside their child's) stand side by side with the row
-// itself in the middle of its own children: each piece goes as far left as it can while
-// staying right of the pieces before it at every time step both take columns in, and never
+// (in their forest order) stand side by side with the row itself in the middle of its own
+// children and its people's in-law parents right beside it: each piece goes as far left as it can
+// while staying right of the pieces before it at every time step both take columns in, and never
 // left of the previous piece's row. So a child stands next to its parents or, when they share
 // no time, under them, and a branch reaches under its neighbour where their times do not
 // meet. The trees of the forest stand side by side in the same way. A row holds its columns
@@ -32,8 +32,9 @@ class KIN_GedcomTreeLayout
 public:
     static constexpr std::int32_t kWidth = KIN_GedcomRows::kWidth;
 
-    KIN_GedcomTreeLayout(const KIN_GedcomTree& tree,
-                         const std::vector<KIN_GedcomLifespan>& lifespans);
+    KIN_GedcomTreeLayout(
+        const KIN_GedcomTree& tree, const std::vector<KIN_GedcomLifespan>& lifespans,
+        KIN_GedcomRowForest::InLaws inLaws = KIN_GedcomRowForest::InLaws::UnderTheirChild);
 
     // The column of each person, -1 for those not drawn; false when the caller cancelled.
     bool Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns);
@@ -54,7 +55,8 @@ private:
     Span RowSpan(std::int32_t nRow) const;
     void MeasureSpans();
     void LayOut(std::int32_t nRow);
-    // Where among its child rows a row stands.
+    // The pieces side by side under a row, nOwnAt set to where the row itself stands.
+    std::vector<std::int32_t> Pieces(std::int32_t nRow, std::size_t& nOwnAt) const;
     std::size_t OwnPlace(const std::vector<std::int32_t>& children) const;
     // Packs the pieces left to right into outline; returns their first columns.
     std::vector<std::int32_t> Pack(const std::vector<std::int32_t>& pieces, std::int32_t nOwnRow,

@@ -339,26 +339,43 @@ TEST(GedcomLayoutTest, RemarriedPeopleStandBetweenTheirPartners)
     EXPECT_LE(std::abs(column(5) - column(1)), 6);
 }
 
-// The parents of someone who married into the family stand near the couple's row, not
-// with the unrelated people of the file.
-TEST(GedcomLayoutTest, InLawsStandNearTheFamilyTheirChildJoined)
+// The parents of someone who married into the family stand right beside their child, on
+// the child's side of the couple, not with the unrelated people of the file nor beyond the
+// couple's many descendants.
+TEST(GedcomLayoutTest, InLawsStandBesideTheChildWhoMarriedIn)
 {
     std::string text = "0 HEAD\n";
     for (int n = 0; n < 30; ++n) // strangers of the same time, listed first
         text += Person(100 + n, "1 BIRT\n2 DATE " + std::to_string(1770 + n) + "\n");
+    std::string couple = "0 @F3@ FAM\n1 HUSB @I3@\n1 WIFE @I6@\n";
+    std::string descendants;
+    for (int n = 0; n < 6; ++n) // six children, each with two of their own
+    {
+        const int nChild = 200 + 3 * n;
+        text += Person(nChild, "1 BIRT\n2 DATE " + std::to_string(1825 + 2 * n) + "\n") +
+                Person(nChild + 1, "1 BIRT\n2 DATE " + std::to_string(1850 + 2 * n) + "\n") +
+                Person(nChild + 2, "1 BIRT\n2 DATE " + std::to_string(1853 + 2 * n) + "\n");
+        couple += "1 CHIL @I" + std::to_string(nChild) + "@\n";
+        descendants += Family(nChild, nChild, -1, nChild + 1) + "1 CHIL @I" +
+                       std::to_string(nChild + 2) + "@\n";
+    }
     text +=
         Person(1, "1 SEX M\n1 BIRT\n2 DATE 1770\n") + Person(2, "1 SEX F\n1 BIRT\n2 DATE 1772\n") +
         Person(3, "1 SEX M\n1 BIRT\n2 DATE 1800\n") + Person(4, "1 SEX M\n1 BIRT\n2 DATE 1765\n") +
         Person(5, "1 SEX F\n1 BIRT\n2 DATE 1768\n") + Person(6, "1 SEX F\n1 BIRT\n2 DATE 1801\n") +
-        Family(1, 1, 2, 3) + Family(2, 4, 5, 6) + "0 @F3@ FAM\n1 HUSB @I3@\n1 WIFE @I6@\n0 TRLR\n";
+        Family(1, 1, 2, 3) + Family(2, 4, 5, 6) + couple + descendants + "0 TRLR\n";
     const KIN_GedcomResult result = Import(text);
     ASSERT_EQ(result.error, KIN_GedcomError::None);
     ExpectNoOverlaps(result.diagram);
     const auto column = [&](const std::string& title)
     { return FindPeriod(result.diagram, title)->column; };
     EXPECT_EQ(std::abs(column("P3") - column("P6")), 2);
+    const std::int32_t nSide = column("P6") - column("P3"); // where the in-laws belong
     for (const char* pInLaw : {"P4", "P5"})
-        EXPECT_LE(std::abs(column(pInLaw) - column("P6")), 8) << pInLaw;
+    {
+        EXPECT_LE(std::abs(column(pInLaw) - column("P6")), 4) << pInLaw;
+        EXPECT_GT((column(pInLaw) - column("P3")) * nSide, 0) << pInLaw;
+    }
 }
 
 // Six houses, each founded by a couple, whose grandchildren marry into the next house: the

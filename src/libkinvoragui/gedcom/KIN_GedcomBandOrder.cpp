@@ -36,13 +36,19 @@ std::vector<std::int32_t> KIN_GedcomBandOrder::Sift(std::vector<std::int32_t> or
         [&](std::int32_t nTree) { return !m_linksOf[static_cast<std::size_t>(nTree)].empty(); });
     if (static_cast<std::size_t>(nLinked) <= kMostTried)
         return Best(std::move(order));
-    std::vector<std::int32_t> best = SiftFrom(order);
+    // A pass weighs every linked tree at every place; past the budget only the walk is tried.
+    const bool bSift =
+        static_cast<double>(nLinked) * static_cast<double>(m_links.size() + order.size()) <=
+        kMostPassWork;
+    const auto sift = [&](std::vector<std::int32_t> start)
+    { return bSift ? SiftFrom(std::move(start)) : start; };
+    std::vector<std::int32_t> best = sift(order);
     double dBest = Length(best);
     // The walk read both ways: the places of the links inside the trees decide which is shorter.
     std::vector<std::int32_t> walked = Walk(order);
     for (int nWay = 0; nWay < 2; ++nWay)
     {
-        std::vector<std::int32_t> sifted = SiftFrom(walked);
+        std::vector<std::int32_t> sifted = sift(walked);
         const double dLength = Length(sifted);
         if (dLength < dBest - kGain)
         {

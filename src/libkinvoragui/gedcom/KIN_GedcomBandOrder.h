@@ -18,6 +18,8 @@ class KIN_GedcomBandOrder
 {
 public:
     static constexpr int kMostPasses = 6;
+    // The most work one pass of sifting may take: linked trees times links and trees.
+    static constexpr double kMostPassWork = 4e6;
     // Up to this many linked trees, every order is tried.
     static constexpr std::size_t kMostTried = 4;
     // The least gain in length that counts, so that rounding never makes a tree wander.

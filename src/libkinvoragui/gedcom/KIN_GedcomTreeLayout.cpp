@@ -123,7 +123,9 @@ std::vector<std::int32_t> KIN_GedcomTreeLayout::Pieces(std::int32_t nRow, std::s
         const int nSide = m_forest.InLawSide(nChild);
         (nSide < 0 ? left : nSide > 0 ? right : children).push_back(nChild);
     }
-    const auto half = children.begin() + static_cast<std::ptrdiff_t>(children.size() / 2);
+    // With in-laws on one side only, the odd child goes to the other side.
+    const std::size_t nHalf = (children.size() + (right.size() > left.size() ? 1 : 0)) / 2;
+    const auto half = children.begin() + static_cast<std::ptrdiff_t>(nHalf);
     std::vector<std::int32_t> pieces(children.begin(), half);
     pieces.insert(pieces.end(), left.begin(), left.end());
     nOwnAt = pieces.size();

@@ -1,6 +1,7 @@
 #ifndef KIN_GEDCOMBANDORDER_H
 #define KIN_GEDCOMBANDORDER_H
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -8,12 +9,13 @@
 // between them are short: each tree is a band of its width, laid out from a first column on,
 // and a link joins a place in one band to a place in another, or to a fixed column outside
 // them all (a relative elsewhere in the diagram).
-// Sifting: each tree in turn moves to the place in the order where the links' total length
-// is least, until a pass gains nothing; it starts once from the order given and once from a
-// walk along the links read either way, and the shortest result is kept. A few trees are tried in
-// every order. The barycentre sort of whole trees cannot do this: one tree's links pull it as much
-// to trees far away as to those next to it, and a tree holding thousands of rows barely moves. The
-// same input always gives the same order.
+// Sifting: each tree in turn moves to the place in the order where the links' total length is
+// least, until a pass gains nothing. It starts from the order given and from a walk along the
+// links, read either way, and the shortest result is kept; a few trees are tried in every
+// order, and too many for the work allowed are only walked. Trees without links keep their
+// places. The barycentre sort of whole trees cannot do this: one tree's links pull it as much
+// to trees far away as to those next to it, and a tree holding thousands of rows barely moves.
+// The same input always gives the same order.
 class KIN_GedcomBandOrder
 {
 public:

@@ -260,29 +260,31 @@ void KIN_GedcomRowForest::Sift(const KIN_GedcomTree& tree,
             dRight = std::max(dRight, spans.rights[At(nChild)]);
         }
     }
-    // The relatives' rows of each row, read once: every list reads them again.
-    Relatives relatives{std::vector<std::int32_t>(m_children.size() + 1, 0), {}};
-    for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
+    // The relatives' rows of each row, read at the first sweep: every list reads them again.
+    if (m_relatives.starts.empty())
     {
-        ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
-                           [&](std::int32_t) { ++relatives.starts[nRow + 1]; });
-        relatives.starts[nRow + 1] += relatives.starts[nRow];
+        m_relatives.starts.assign(m_children.size() + 1, 0);
+        for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
+        {
+            ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
+                               [&](std::int32_t) { ++m_relatives.starts[nRow + 1]; });
+            m_relatives.starts[nRow + 1] += m_relatives.starts[nRow];
+        }
+        m_relatives.rows.reserve(static_cast<std::size_t>(m_relatives.starts.back()));
+        for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
+            ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
+                               [&](std::int32_t nOther) { m_relatives.rows.push_back(nOther); });
     }
-    relatives.rows.reserve(static_cast<std::size_t>(relatives.starts.back()));
-    for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
-        ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
-                           [&](std::int32_t nOther) { relatives.rows.push_back(nOther); });
     std::vector<std::int32_t> bands(m_children.size(), -1);
     std::int64_t nBudget = kSiftRows;
-    SiftList(relatives, spans, m_roots, bands, nBudget);
+    SiftList(spans, m_roots, bands, nBudget);
     for (auto it = m_postOrder.rbegin(); it != m_postOrder.rend() && nBudget > 0; ++it)
-        SiftList(relatives, spans, m_children[At(*it)], bands, nBudget);
+        SiftList(spans, m_children[At(*it)], bands, nBudget);
 }
 
 // Each group of the list is a band as wide as its subtrees; their links to one another are
 // between bands, the others go to the fixed columns of relatives outside the list's subtrees.
-void KIN_GedcomRowForest::SiftList(const Relatives& relatives, const Spans& spans,
-                                   std::vector<std::int32_t>& list,
+void KIN_GedcomRowForest::SiftList(const Spans& spans, std::vector<std::int32_t>& list,
                                    std::vector<std::int32_t>& bands, std::int64_t& nBudget) const
 {
     std::vector<std::int32_t> heads = list;
@@ -315,9 +317,10 @@ void KIN_GedcomRowForest::SiftList(const Relatives& relatives, const Spans& span
     {
         const std::int32_t nBand = bands[At(nRow)];
         const double dAt = spans.columns[At(nRow)] - lefts[At(nBand)];
-        for (std::int32_t n = relatives.starts[At(nRow)]; n < relatives.starts[At(nRow) + 1]; ++n)
+        for (std::int32_t n = m_relatives.starts[At(nRow)]; n < m_relatives.starts[At(nRow) + 1];
+             ++n)
         {
-            const std::int32_t nOther = relatives.rows[At(n)];
+            const std::int32_t nOther = m_relatives.rows[At(n)];
             const std::int32_t nOtherBand = bands[At(nOther)];
             const double dColumn = spans.columns[At(nOther)];
             if (nOtherBand < 0)

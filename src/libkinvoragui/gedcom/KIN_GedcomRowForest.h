@@ -81,7 +81,7 @@ private:
         std::vector<std::int32_t> rows;
     };
     // bands: -1 for every row, as it is left again; nBudget: the rows that may still be read.
-    void SiftList(const Relatives& relatives, const Spans& spans, std::vector<std::int32_t>& list,
+    void SiftList(const Spans& spans, std::vector<std::int32_t>& list,
                   std::vector<std::int32_t>& bands, std::int64_t& nBudget) const;
     template <typename Visit>
     void ForEachRelativeRow(const KIN_GedcomTree& tree, std::int32_t nRow, Visit visit) const;
@@ -92,6 +92,7 @@ private:
     std::vector<signed char> m_inLawSides; // 0 for the other rows
     std::vector<std::int32_t> m_roots;
     std::vector<std::int32_t> m_postOrder;
+    Relatives m_relatives; // read at the first Reorder
 };
 
 #endif

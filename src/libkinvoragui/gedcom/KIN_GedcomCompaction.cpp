@@ -73,16 +73,8 @@ void KIN_GedcomCompaction::Compact(std::vector<std::int32_t>& columns) const
 {
     std::vector<std::int32_t> compacted = columns;
     MoveLeft(compacted);
-    if (Width(compacted) <= Width(columns))
+    if (KIN_GedcomRows::Width(compacted) <= KIN_GedcomRows::Width(columns))
         columns = std::move(compacted);
-}
-
-std::int32_t KIN_GedcomCompaction::Width(const std::vector<std::int32_t>& columns)
-{
-    std::int32_t nWidth = 0;
-    for (const std::int32_t nColumn : columns)
-        nWidth = std::max(nWidth, nColumn + kWidth);
-    return nWidth;
 }
 
 void KIN_GedcomCompaction::MoveLeft(std::vector<std::int32_t>& columns) const

@@ -25,7 +25,6 @@ public:
     void Compact(std::vector<std::int32_t>& columns) const;
 
 private:
-    static std::int32_t Width(const std::vector<std::int32_t>& columns);
     void MoveLeft(std::vector<std::int32_t>& columns) const;
 
     const KIN_GedcomRows& m_rows;

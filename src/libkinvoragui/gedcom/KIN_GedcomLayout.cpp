@@ -7,10 +7,8 @@
 #include <cstdlib>
 #include <utility>
 
-namespace
-{
-// The total horizontal length of the links from parents to children.
-std::int64_t LegLength(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& columns)
+std::int64_t KIN_GedcomLayout::LinkLength(const KIN_GedcomTree& tree,
+                                          const std::vector<std::int32_t>& columns)
 {
     std::int64_t nLength = 0;
     for (const KIN_GedcomFamily& family : tree.families)
@@ -31,15 +29,6 @@ std::int64_t LegLength(const KIN_GedcomTree& tree, const std::vector<std::int32_
     return nLength;
 }
 
-std::int32_t Width(const std::vector<std::int32_t>& columns)
-{
-    std::int32_t nWidth = 0;
-    for (const std::int32_t nColumn : columns)
-        nWidth = std::max(nWidth, nColumn + KIN_GedcomLayout::kWidth);
-    return nWidth;
-}
-} // namespace
-
 std::int32_t KIN_GedcomLayout::Sweeps(std::size_t nRows)
 {
     const std::size_t nSweeps = kSweepRows / std::max<std::size_t>(nRows, 1);
@@ -51,9 +40,9 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     KIN_GedcomTreeLayout treeLayout(m_tree, m_lifespans);
     if (!treeLayout.Arrange(progress, columns))
         return false;
-    std::int64_t nBest = LegLength(m_tree, columns);
+    std::int64_t nBest = LinkLength(m_tree, columns);
     // A reordering never widens the diagram beyond the tree order's own width.
-    const std::int32_t nWidthLimit = Width(columns);
+    const std::int32_t nWidthLimit = KIN_GedcomRows::Width(columns);
     std::vector<std::int32_t> tried;
     // The sweeps report nothing: the progress already stood at the layout's end.
     KIN_GedcomProgress quiet(nullptr);
@@ -64,8 +53,8 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
             return false;
         treeLayout.Reorder(m_tree, nSweep == 0 ? columns : tried);
         treeLayout.Arrange(quiet, tried);
-        const std::int64_t nLength = LegLength(m_tree, tried);
-        if (nLength < nBest && Width(tried) <= nWidthLimit)
+        const std::int64_t nLength = LinkLength(m_tree, tried);
+        if (nLength < nBest && KIN_GedcomRows::Width(tried) <= nWidthLimit)
         {
             nBest = nLength;
             columns = tried;
@@ -104,6 +93,6 @@ void KIN_GedcomLayout::Compact(const KIN_GedcomRows& rows, std::int64_t nLength,
 {
     std::vector<std::int32_t> compacted = columns;
     KIN_GedcomCompaction(rows).Compact(compacted);
-    if (LegLength(m_tree, compacted) <= nLength)
+    if (LinkLength(m_tree, compacted) <= nLength)
         columns = std::move(compacted);
 }

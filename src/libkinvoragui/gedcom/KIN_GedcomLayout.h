@@ -49,6 +49,9 @@ public:
     // The column of each person, -1 for those not drawn; false when the caller cancelled.
     bool Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns);
 
+    // The total horizontal length of the links from parents to children who are both drawn.
+    static std::int64_t LinkLength(const KIN_GedcomTree& tree,
+                                   const std::vector<std::int32_t>& columns);
     // How many sweeps a forest of nRows rows gets: about kSweepRows rows laid out in all.
     static std::int32_t Sweeps(std::size_t nRows);
 

@@ -177,35 +177,19 @@ void KIN_GedcomRowForest::Reorder(const KIN_GedcomTree& tree,
         for (const std::int32_t nChild : m_children[n])
             parents[At(nChild)] = static_cast<std::int32_t>(n);
     }
+    ReadRelatives(tree);
+    // A relative pulls the row unless a link of the forest joins them already.
     std::vector<double> sums(nRows, 0);
     std::vector<double> counts(nRows, 0);
-    const auto pull = [&](std::size_t nRow, std::int32_t nRelative)
-    {
-        const std::int32_t nOther = nRelative < 0 ? -1 : m_rows.RowOf(nRelative);
-        if (nOther < 0 || At(nOther) == nRow || parents[nRow] == nOther ||
-            parents[At(nOther)] == static_cast<std::int32_t>(nRow))
-            return;
-        sums[nRow] += rowColumns[At(nOther)];
-        counts[nRow] += 1;
-    };
     for (std::size_t nRow = 0; nRow < nRows; ++nRow)
     {
-        for (std::int32_t nMember = m_rows.All()[nRow].nFirst; nMember >= 0;
-             nMember = m_rows.Next(nMember))
+        for (std::int32_t n = m_relatives.starts[nRow]; n < m_relatives.starts[nRow + 1]; ++n)
         {
-            const KIN_GedcomPerson& person = tree.people[static_cast<std::size_t>(nMember)];
-            for (const std::int32_t nFamily : person.childOf)
-            {
-                const KIN_GedcomFamily& family = tree.families[static_cast<std::size_t>(nFamily)];
-                pull(nRow, family.nHusband);
-                pull(nRow, family.nWife);
-            }
-            for (const std::int32_t nFamily : person.spouseIn)
-            {
-                const KIN_GedcomFamily& family = tree.families[static_cast<std::size_t>(nFamily)];
-                for (const std::int32_t nChild : family.children)
-                    pull(nRow, nChild);
-            }
+            const std::int32_t nOther = m_relatives.rows[At(n)];
+            if (parents[nRow] == nOther || parents[At(nOther)] == static_cast<std::int32_t>(nRow))
+                continue;
+            sums[nRow] += rowColumns[At(nOther)];
+            counts[nRow] += 1;
         }
     }
     std::vector<double> keys(nRows, 0);
@@ -221,7 +205,7 @@ void KIN_GedcomRowForest::Reorder(const KIN_GedcomTree& tree,
     for (std::vector<std::int32_t>& children : m_children)
         SortByKeys(children, keys);
     SortByKeys(m_roots, keys);
-    Sift(tree, rowColumns);
+    Sift(rowColumns);
     const std::vector<std::int32_t> roots = m_roots;
     m_roots.clear();
     m_postOrder.clear();
@@ -243,8 +227,7 @@ void KIN_GedcomRowForest::SortByKeys(std::vector<std::int32_t>& list,
 // Top down, so that the trees are placed before what hangs under their rows. The rows under a
 // row are sifted only while the rows read stay within a budget: in a deep forest, each row is
 // read once for every row above it.
-void KIN_GedcomRowForest::Sift(const KIN_GedcomTree& tree,
-                               const std::vector<std::int32_t>& rowColumns)
+void KIN_GedcomRowForest::Sift(const std::vector<std::int32_t>& rowColumns)
 {
     Spans spans{rowColumns, std::vector<double>(m_children.size()),
                 std::vector<double>(m_children.size())};
@@ -259,21 +242,6 @@ void KIN_GedcomRowForest::Sift(const KIN_GedcomTree& tree,
             dLeft = std::min(dLeft, spans.lefts[At(nChild)]);
             dRight = std::max(dRight, spans.rights[At(nChild)]);
         }
-    }
-    // The relatives' rows of each row, read at the first sweep: every list reads them again.
-    if (m_relatives.starts.empty())
-    {
-        m_relatives.starts.assign(m_children.size() + 1, 0);
-        for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
-        {
-            ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
-                               [&](std::int32_t) { ++m_relatives.starts[nRow + 1]; });
-            m_relatives.starts[nRow + 1] += m_relatives.starts[nRow];
-        }
-        m_relatives.rows.reserve(static_cast<std::size_t>(m_relatives.starts.back()));
-        for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
-            ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
-                               [&](std::int32_t nOther) { m_relatives.rows.push_back(nOther); });
     }
     std::vector<std::int32_t> bands(m_children.size(), -1);
     std::int64_t nBudget = kSiftRows;
@@ -340,6 +308,24 @@ void KIN_GedcomRowForest::SiftList(const Spans& spans, std::vector<std::int32_t>
     for (const std::int32_t nBand : order)
         list.push_back(heads[At(nBand)]);
     list.insert(list.end(), inLawRows.begin(), inLawRows.end());
+}
+
+// Read at the first Reorder: the forest's tree and rows stay the same.
+void KIN_GedcomRowForest::ReadRelatives(const KIN_GedcomTree& tree)
+{
+    if (!m_relatives.starts.empty())
+        return;
+    m_relatives.starts.assign(m_children.size() + 1, 0);
+    for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
+    {
+        ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
+                           [&](std::int32_t) { ++m_relatives.starts[nRow + 1]; });
+        m_relatives.starts[nRow + 1] += m_relatives.starts[nRow];
+    }
+    m_relatives.rows.reserve(static_cast<std::size_t>(m_relatives.starts.back()));
+    for (std::size_t nRow = 0; nRow < m_children.size(); ++nRow)
+        ForEachRelativeRow(tree, static_cast<std::int32_t>(nRow),
+                           [&](std::int32_t nOther) { m_relatives.rows.push_back(nOther); });
 }
 
 // The rows of the person's parents and children, once a link between two people.

@@ -73,7 +73,7 @@ private:
     };
     // Orders the roots, then the rows under each row, so that the links between the subtrees
     // side by side are short (KIN_GedcomBandOrder).
-    void Sift(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& rowColumns);
+    void Sift(const std::vector<std::int32_t>& rowColumns);
     // The rows of each row's relatives: of row r, rows[starts[r]] to rows[starts[r + 1] - 1].
     struct Relatives
     {
@@ -83,6 +83,7 @@ private:
     // bands: -1 for every row, as it is left again; nBudget: the rows that may still be read.
     void SiftList(const Spans& spans, std::vector<std::int32_t>& list,
                   std::vector<std::int32_t>& bands, std::int64_t& nBudget) const;
+    void ReadRelatives(const KIN_GedcomTree& tree);
     template <typename Visit>
     void ForEachRelativeRow(const KIN_GedcomTree& tree, std::int32_t nRow, Visit visit) const;
 

@@ -38,3 +38,11 @@ std::int64_t KIN_GedcomRows::HeldUntil(std::int32_t nPerson) const
     const KIN_GedcomLifespan& lifespan = m_lifespans[static_cast<std::size_t>(nPerson)];
     return std::max(lifespan.nEnd, lifespan.nBegin + kTitleYears);
 }
+
+std::int32_t KIN_GedcomRows::Width(const std::vector<std::int32_t>& columns)
+{
+    std::int32_t nWidth = 0;
+    for (const std::int32_t nColumn : columns)
+        nWidth = std::max(nWidth, nColumn + kWidth);
+    return nWidth;
+}

@@ -39,6 +39,8 @@ public:
     std::int32_t Next(std::int32_t nPerson) const { return m_couples.Right(nPerson); }
     // Until when the person holds their columns.
     std::int64_t HeldUntil(std::int32_t nPerson) const;
+    // How many columns a layout takes: up to the right edge of its rightmost person.
+    static std::int32_t Width(const std::vector<std::int32_t>& columns);
 
 private:
     const std::vector<KIN_GedcomLifespan>& m_lifespans;

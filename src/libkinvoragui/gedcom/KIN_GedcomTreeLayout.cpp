@@ -231,10 +231,7 @@ void KIN_GedcomTreeLayout::SetColumns()
 
 void KIN_GedcomTreeLayout::RemoveUnusedColumns()
 {
-    std::int32_t nWidth = 0;
-    for (const std::int32_t nColumn : m_columns)
-        nWidth = std::max(nWidth, nColumn + kWidth);
-    std::vector<char> used(static_cast<std::size_t>(nWidth), 0);
+    std::vector<char> used(static_cast<std::size_t>(KIN_GedcomRows::Width(m_columns)), 0);
     for (const std::int32_t nColumn : m_columns)
     {
         if (nColumn >= 0)

@@ -88,26 +88,6 @@ TEST_P(GedcomRandomTreeTest, DiagramIsValidWithoutOverlapsAndRepeatable)
     EXPECT_TRUE(SameDiagram(Import(text).diagram, result.diagram));
 }
 
-// The total horizontal run of the links from parents to children.
-std::int64_t LegLength(const KIN_GedcomTree& tree, const std::vector<std::int32_t>& columns)
-{
-    std::int64_t nLength = 0;
-    for (const KIN_GedcomFamily& family : tree.families)
-    {
-        for (const std::int32_t nParent : {family.nHusband, family.nWife})
-        {
-            for (const std::int32_t nChild : family.children)
-            {
-                if (nParent >= 0 && columns[static_cast<std::size_t>(nParent)] >= 0 &&
-                    columns[static_cast<std::size_t>(nChild)] >= 0)
-                    nLength += std::abs(columns[static_cast<std::size_t>(nParent)] -
-                                        columns[static_cast<std::size_t>(nChild)]);
-            }
-        }
-    }
-    return nLength;
-}
-
 // The reordered layout keeps couples together and never draws longer links than the tree
 // order it starts from; the same tree gives the same columns.
 TEST_P(GedcomRandomTreeTest, ReorderedLayoutShortensLinks)
@@ -120,7 +100,8 @@ TEST_P(GedcomRandomTreeTest, ReorderedLayoutShortensLinks)
     std::vector<std::int32_t> again;
     ASSERT_TRUE(KIN_GedcomLayout(tree, lifespans).Arrange(progress, again));
     EXPECT_EQ(columns, again);
-    EXPECT_LE(LegLength(tree, columns), LegLength(tree, treeOrder));
+    EXPECT_LE(KIN_GedcomLayout::LinkLength(tree, columns),
+              KIN_GedcomLayout::LinkLength(tree, treeOrder));
     const KIN_GedcomRows& rows = treeLayout.Rows();
     for (std::size_t n = 0; n < columns.size(); ++n)
     {

@@ -1,14 +1,17 @@
 #include "KIN_GedcomDoubts.h"
 
+#include "KIN_GedcomEstimator.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 
 namespace
 {
-constexpr std::int64_t kGeneration = 28;
-constexpr std::int64_t kSpouseGap = 3;
-constexpr std::int64_t kLifetime = 70;
+// The estimator's rules, in whole years.
+constexpr auto kGeneration = static_cast<std::int64_t>(KIN_GedcomEstimator::kGeneration);
+constexpr auto kSpouseGap = static_cast<std::int64_t>(KIN_GedcomEstimator::kSpouseGap);
+constexpr auto kLifetime = static_cast<std::int64_t>(KIN_GedcomEstimator::kLifetime);
 
 std::size_t BeginOf(std::size_t nPerson)
 {
@@ -77,7 +80,9 @@ KIN_GedcomDoubts::FindConflicts(const KIN_GedcomTree& tree,
     {
         const KIN_GedcomEvidence& person = evidence[n];
         if (!person.bBegin || !person.bEnd ||
-            (person.nEnd >= person.nBegin && person.nEnd - person.nBegin <= kLongestLife))
+            (person.nEnd >= person.nBegin &&
+             person.nEnd - person.nBegin <=
+                 static_cast<std::int64_t>(KIN_GedcomEstimator::kLongestLife)))
             continue;
         double dSuggested = 0;
         const bool bEndFarther =

@@ -11,17 +11,17 @@
 // placed as if they were unknown.
 //
 // A date after the current year is doubtful. The others conflict in pairs: a person's birth
-// and death when the life runs over kLongestLife years or ends before it begins; a child's
-// birth and a parent's birth when the parent was under kYoungestParent; a child's birth and
-// the mother's death when the child came after it. Of each pair one date is doubtful: the one
-// in more conflicts (a parent's birth written "20" conflicts with all their children), on a
-// tie the child's birth, and for a life the year farther from what the person's dated
-// relatives suggest (the birth when they suggest nothing). Pairs are settled from the dates in
-// most conflicts down; a pair one of whose dates is doubtful already is settled.
+// and death when the life runs over the estimator's longest life or ends before it begins; a
+// child's birth and a parent's birth when the parent was under kYoungestParent; a child's
+// birth and the mother's death when the child came after it. Of each pair one date is
+// doubtful: the one in more conflicts (a parent's birth written "20" conflicts with all their
+// children), on a tie the child's birth, and for a life the year farther from what the
+// person's dated relatives suggest (the birth when they suggest nothing). Pairs are settled
+// from the dates in most conflicts down; a pair one of whose dates is doubtful already is
+// settled.
 class KIN_GedcomDoubts
 {
 public:
-    static constexpr std::int64_t kLongestLife = 120;
     static constexpr std::int64_t kYoungestParent = 12;
 
     // Sets the doubtful dates of evidence aside (bBegin, bEnd false); returns per person

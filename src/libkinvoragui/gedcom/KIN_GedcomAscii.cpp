@@ -34,3 +34,11 @@ std::string_view KIN_GedcomAscii::Folded(std::string_view word, WordBuffer& buff
     }
     return std::string_view(buffer.data(), nLength);
 }
+
+std::string_view KIN_GedcomAscii::PointerTarget(std::string_view value)
+{
+    value = Trim(value);
+    if (value.size() >= 2 && value.front() == '@' && value.back() == '@')
+        return value.substr(1, value.size() - 2);
+    return value;
+}

@@ -14,6 +14,8 @@ public:
     static bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
     static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
     static std::string_view Trim(std::string_view text);
+    // The record a pointer names, trimmed and without its @ signs: "@I12@" gives "I12".
+    static std::string_view PointerTarget(std::string_view value);
     // The word (a run without white space) at or after nAt, and nAt moved past it; empty at
     // the end of the text.
     static std::string_view NextWord(std::string_view text, std::size_t& nAt);

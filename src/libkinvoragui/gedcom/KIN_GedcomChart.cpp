@@ -1,13 +1,12 @@
 #include "KIN_GedcomChart.h"
 
+#include "KIN_GedcomAscii.h"
+
 #include <utility>
 
 std::string KIN_GedcomChart::Bare(const std::string& id)
 {
-    std::string bare = id;
-    if (bare.size() >= 2 && bare.front() == '@' && bare.back() == '@')
-        bare = bare.substr(1, bare.size() - 2);
-    return bare;
+    return std::string(KIN_GedcomAscii::PointerTarget(id));
 }
 
 std::int32_t KIN_GedcomChart::Find(const std::string& id) const

@@ -37,15 +37,6 @@ constexpr std::array<std::string_view, 24> kOtherEventTags = {
     "CENS", "RESI", "OCCU", "EDUC", "GRAD", "WILL", "PROB", "EMIG", "IMMI", "NATU", "RETI", "CONF",
     "FCOM", "ORDN", "EVEN", "ADOP", "BARM", "BASM", "BLES", "CHRA", "PROP", "RELI", "TITL", "FACT"};
 
-// "@I12@" gives "I12".
-std::string_view PointerTarget(std::string_view value)
-{
-    value = KIN_GedcomAscii::Trim(value);
-    if (value.size() >= 2 && value.front() == '@' && value.back() == '@')
-        return value.substr(1, value.size() - 2);
-    return value;
-}
-
 Sex SexOf(std::string_view value)
 {
     value = KIN_GedcomAscii::Trim(value);
@@ -239,7 +230,8 @@ void KIN_GedcomTreeReader::Refer(Relation relation, std::string_view value)
     const bool bPerson = m_record == Record::Person;
     const auto nOwner =
         static_cast<std::int32_t>(bPerson ? m_pTree->people.size() : m_pTree->families.size());
-    m_references.push_back(KIN_GedcomReference{nOwner, relation, PointerTarget(value)});
+    m_references.push_back(
+        KIN_GedcomReference{nOwner, relation, KIN_GedcomAscii::PointerTarget(value)});
 }
 
 void KIN_GedcomTreeReader::ReadText(std::string& target, const KIN_GedcomLine& line)

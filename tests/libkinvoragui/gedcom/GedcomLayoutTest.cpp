@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -77,6 +78,43 @@ protected:
     std::vector<KIN_GedcomLifespan> lifespans;
 };
 
+// Everyone drawn and only they have a column, each row's people stand side by side, and no
+// two people take a column at once.
+void ExpectRowsWholeWithoutOverlaps(const KIN_GedcomRows& rows,
+                                    const std::vector<KIN_GedcomLifespan>& lifespans,
+                                    const std::vector<std::int32_t>& columns)
+{
+    std::vector<std::size_t> drawn;
+    for (std::size_t n = 0; n < columns.size(); ++n)
+    {
+        ASSERT_EQ(columns[n] >= 0, lifespans[n].bDrawn) << n;
+        if (columns[n] < 0)
+            continue;
+        drawn.push_back(n);
+        const std::int32_t nRight = rows.Next(static_cast<std::int32_t>(n));
+        if (nRight >= 0)
+        {
+            EXPECT_EQ(columns[static_cast<std::size_t>(nRight)],
+                      columns[n] + KIN_GedcomRows::kWidth);
+        }
+    }
+    std::sort(drawn.begin(), drawn.end(),
+              [&](std::size_t a, std::size_t b) { return columns[a] < columns[b]; });
+    const auto heldUntil = [&](std::size_t n)
+    { return rows.HeldUntil(static_cast<std::int32_t>(n)); };
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+    {
+        const std::size_t a = drawn[i];
+        for (std::size_t j = i + 1;
+             j < drawn.size() && columns[drawn[j]] - columns[a] < KIN_GedcomRows::kWidth; ++j)
+        {
+            const std::size_t b = drawn[j];
+            EXPECT_TRUE(heldUntil(a) < lifespans[b].nBegin || heldUntil(b) < lifespans[a].nBegin)
+                << a << " " << b;
+        }
+    }
+}
+
 TEST_P(GedcomRandomTreeTest, DiagramIsValidWithoutOverlapsAndRepeatable)
 {
     const std::string text = RandomTree(GetParam(), 400);
@@ -88,8 +126,8 @@ TEST_P(GedcomRandomTreeTest, DiagramIsValidWithoutOverlapsAndRepeatable)
     EXPECT_TRUE(SameDiagram(Import(text).diagram, result.diagram));
 }
 
-// The reordered layout keeps couples together and never draws longer links than the tree
-// order it starts from; the same tree gives the same columns.
+// The reordered layout keeps couples together without overlaps and never draws longer links
+// than the tree order it starts from; the same tree gives the same columns.
 TEST_P(GedcomRandomTreeTest, ReorderedLayoutShortensLinks)
 {
     std::vector<std::int32_t> treeOrder;
@@ -102,17 +140,7 @@ TEST_P(GedcomRandomTreeTest, ReorderedLayoutShortensLinks)
     EXPECT_EQ(columns, again);
     EXPECT_LE(KIN_GedcomLayout::LinkLength(tree, columns),
               KIN_GedcomLayout::LinkLength(tree, treeOrder));
-    const KIN_GedcomRows& rows = treeLayout.Rows();
-    for (std::size_t n = 0; n < columns.size(); ++n)
-    {
-        ASSERT_EQ(columns[n] >= 0, lifespans[n].bDrawn);
-        const std::int32_t nRight = columns[n] < 0 ? -1 : rows.Next(static_cast<std::int32_t>(n));
-        if (nRight >= 0)
-        {
-            EXPECT_EQ(columns[static_cast<std::size_t>(nRight)],
-                      columns[n] + KIN_GedcomRows::kWidth);
-        }
-    }
+    ExpectRowsWholeWithoutOverlaps(treeLayout.Rows(), lifespans, columns);
 }
 
 // The packed layout over the same trees: rows whole, no two periods of a column at once, as
@@ -129,37 +157,10 @@ TEST_P(GedcomRandomTreeTest, PackedLayoutKeepsRowsAndTheWidthAllowed)
         std::vector<std::int32_t> again;
         ASSERT_TRUE(KIN_GedcomLayout(tree, lifespans, dAllowance).Arrange(progress, again));
         EXPECT_EQ(columns, again);
-        std::int32_t nWidth = 0;
-        std::vector<std::vector<std::size_t>> byColumn;
-        for (std::size_t n = 0; n < columns.size(); ++n)
-        {
-            ASSERT_EQ(columns[n] >= 0, lifespans[n].bDrawn);
-            if (columns[n] < 0)
-                continue;
-            ASSERT_EQ(columns[n] % KIN_GedcomRows::kWidth, 0);
-            nWidth = std::max(nWidth, columns[n] / KIN_GedcomRows::kWidth + 1);
-            byColumn.resize(static_cast<std::size_t>(nWidth));
-            byColumn[static_cast<std::size_t>(columns[n] / KIN_GedcomRows::kWidth)].push_back(n);
-            const std::int32_t nRight = rows.Next(static_cast<std::int32_t>(n));
-            if (nRight >= 0)
-            {
-                EXPECT_EQ(columns[static_cast<std::size_t>(nRight)],
-                          columns[n] + KIN_GedcomRows::kWidth);
-            }
-        }
-        for (const std::vector<std::size_t>& column : byColumn)
-        {
-            for (std::size_t i = 0; i < column.size(); ++i)
-            {
-                for (std::size_t j = i + 1; j < column.size(); ++j)
-                {
-                    const KIN_GedcomLifespan& a = lifespans[column[i]];
-                    const KIN_GedcomLifespan& b = lifespans[column[j]];
-                    EXPECT_TRUE(rows.HeldUntil(static_cast<std::int32_t>(column[i])) < b.nBegin ||
-                                rows.HeldUntil(static_cast<std::int32_t>(column[j])) < a.nBegin);
-                }
-            }
-        }
+        ExpectRowsWholeWithoutOverlaps(rows, lifespans, columns);
+        for (const std::int32_t nColumn : columns)
+            ASSERT_EQ(nColumn % KIN_GedcomRows::kWidth, nColumn < 0 ? -1 : 0); // in tracks
+        const std::int32_t nWidth = KIN_GedcomRows::Width(columns) / KIN_GedcomRows::kWidth;
         EXPECT_GE(nWidth, nLeast);
         // At the least width itself, rows of several may find no free tracks side by side;
         // any room to spare absorbs that.
@@ -184,33 +185,16 @@ TEST_P(GedcomRandomTreeTest, CompactionNarrowsWithoutOverlaps)
     std::vector<std::int32_t> again = before;
     KIN_GedcomCompaction(rows).Compact(again);
     EXPECT_EQ(again, columns);
-    const auto held = [&](std::size_t n)
-    { return std::make_pair(lifespans[n].nBegin, rows.HeldUntil(static_cast<std::int32_t>(n))); };
-    std::int32_t nWidthBefore = 0;
-    std::int32_t nWidth = 0;
+    ExpectRowsWholeWithoutOverlaps(rows, lifespans, columns);
     std::size_t nDrawn = 0;
     std::size_t nLeft = 0;
-    for (std::size_t i = 0; i < columns.size(); ++i)
+    for (std::size_t n = 0; n < columns.size(); ++n)
     {
-        ASSERT_EQ(columns[i] >= 0, before[i] >= 0);
-        if (columns[i] < 0)
-            continue;
-        ++nDrawn;
-        nLeft += columns[i] <= before[i] ? 1 : 0;
-        nWidthBefore = std::max(nWidthBefore, before[i] + KIN_GedcomRows::kWidth);
-        nWidth = std::max(nWidth, columns[i] + KIN_GedcomRows::kWidth);
-        const std::int32_t nRight = rows.Next(static_cast<std::int32_t>(i));
-        if (nRight >= 0)
-        {
-            EXPECT_EQ(columns[static_cast<std::size_t>(nRight)],
-                      columns[i] + KIN_GedcomRows::kWidth);
-        }
-        for (std::size_t j = i + 1; j < columns.size(); ++j)
-        {
-            const bool bMeet = held(i).second >= held(j).first && held(j).second >= held(i).first;
-            EXPECT_FALSE(bMeet && columns[i] == columns[j]) << i << " " << j;
-        }
+        nDrawn += columns[n] >= 0 ? 1 : 0;
+        nLeft += columns[n] >= 0 && columns[n] <= before[n] ? 1 : 0;
     }
+    const std::int32_t nWidth = KIN_GedcomRows::Width(columns);
+    const std::int32_t nWidthBefore = KIN_GedcomRows::Width(before);
     EXPECT_LE(nWidth, nWidthBefore);
     EXPECT_GE(nLeft * 10, nDrawn * 9);
 }

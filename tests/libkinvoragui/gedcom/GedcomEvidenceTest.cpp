@@ -10,11 +10,6 @@
 
 namespace
 {
-std::string File(const std::string& records)
-{
-    return "0 HEAD\n1 CHAR UTF-8\n" + records + "0 TRLR\n";
-}
-
 std::string Person(const std::string& id, const std::string& facts)
 {
     return "0 @" + id + "@ INDI\n1 NAME " + id + "\n" + facts;
@@ -35,7 +30,7 @@ std::string Line(int nCount, const std::vector<std::pair<int, std::string>>& fac
     for (int n = 0; n + 1 < nCount; ++n)
         records += "0 @F" + std::to_string(n) + "@ FAM\n1 HUSB @L" + std::to_string(n) +
                    "@\n1 CHIL @L" + std::to_string(n + 1) + "@\n";
-    return File(records);
+    return GedcomFile(records);
 }
 
 std::int64_t BeginOf(const KIN_GedcomResult& result, const std::string& title)
@@ -153,7 +148,7 @@ class GedcomDoubtTest : public ::testing::TestWithParam<DoubtCase>
 TEST_P(GedcomDoubtTest, SetsTheDateAside)
 {
     const DoubtCase& doubt = GetParam();
-    const KIN_GedcomResult result = Import(File(doubt.records));
+    const KIN_GedcomResult result = Import(GedcomFile(doubt.records));
     ASSERT_EQ(result.error, KIN_GedcomError::None);
     EXPECT_EQ(result.nDoubtful, 1u);
     const KIN_DataPeriod* const pPeriod = FindPeriod(result.diagram, doubt.pDoubtful);
@@ -212,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Marriages and other events place people with no birth and no death.
 TEST(GedcomEvidenceTest, MarriagesAndEventsPlaceTheUndated)
 {
-    const KIN_GedcomResult result = Import(File(
+    const KIN_GedcomResult result = Import(GedcomFile(
         Person("Husband", "1 SEX M\n1 OCCU Smith\n2 DATE 1862\n") +
         Person("Wife", "1 SEX F\n1 CENS\n2 DATE 1851\n1 RESI\n2 DATE 1881\n1 PROB\n2 DATE 1890\n") +
         Person("Lodger", "1 CENS\n2 DATE 1841\n1 CHAN\n2 DATE 2020\n") +
@@ -240,10 +235,10 @@ TEST(GedcomEvidenceTest, MarriagesAndEventsPlaceTheUndated)
 TEST(GedcomEvidenceTest, PeriodYearsTellExactEstimatedAndQualified)
 {
     const KIN_GedcomResult result =
-        Import(File(Person("Plain", "1 BIRT\n2 DATE 3 MAR 1850\n1 DEAT\n2 DATE 1900\n") +
-                    Person("About", "1 BIRT\n2 DATE ABT 1850\n1 BURI\n2 DATE BEF 1930\n") +
-                    Person("Half", "1 CHR\n2 DATE 1850\n") +
-                    Person("Wrong", "1 BIRT\n2 DATE 1850\n1 DEAT\n2 DATE 1990\n")));
+        Import(GedcomFile(Person("Plain", "1 BIRT\n2 DATE 3 MAR 1850\n1 DEAT\n2 DATE 1900\n") +
+                          Person("About", "1 BIRT\n2 DATE ABT 1850\n1 BURI\n2 DATE BEF 1930\n") +
+                          Person("Half", "1 CHR\n2 DATE 1850\n") +
+                          Person("Wrong", "1 BIRT\n2 DATE 1850\n1 DEAT\n2 DATE 1990\n")));
     ASSERT_EQ(result.error, KIN_GedcomError::None);
     ASSERT_EQ(result.periodYears.size(), 4u);
     using Kind = KIN_GedcomYearKind;
@@ -298,7 +293,7 @@ TEST(GedcomEvidenceTest, PeriodsShowWhichYearsAreUncertain)
                "0 @F1@ FAM\n1 HUSB @B11@\n1 CHIL @Child@\n";
     records += Person("Alive", "1 BIRT\n2 DATE 1990\n");
     records += Person("Undated", "") + "0 @F2@ FAM\n1 HUSB @Undated@\n1 CHIL @Alive@\n";
-    const KIN_GedcomResult result = Import(File(records));
+    const KIN_GedcomResult result = Import(GedcomFile(records));
     ASSERT_EQ(result.error, KIN_GedcomError::None);
     for (std::size_t n = 0; n < std::size(births); ++n)
     {

@@ -132,11 +132,6 @@ TEST_F(GedcomFamilyTest, TheSameFileGivesTheSameDiagram)
     EXPECT_TRUE(SameDiagram(again.diagram, result.diagram));
 }
 
-std::string Tree(const std::string& records)
-{
-    return "0 HEAD\n1 CHAR UTF-8\n" + records + "0 TRLR\n";
-}
-
 KIN_DataPeriod Only(const KIN_GedcomResult& result, const std::string& title)
 {
     const KIN_DataPeriod* const pPeriod = FindPeriod(result.diagram, title);
@@ -149,14 +144,14 @@ KIN_DataPeriod Only(const KIN_GedcomResult& result, const std::string& title)
 TEST(GedcomEstimateTest, MissingBirthsComeFromRelatives)
 {
     const KIN_GedcomResult result =
-        Import(Tree("0 @A@ INDI\n1 NAME Father\n1 BIRT\n2 DATE 1800\n1 DEAT\n2 DATE 1860\n"
-                    "0 @B@ INDI\n1 NAME Mother\n1 BIRT\n2 DATE 1803\n1 DEAT\n2 DATE 1870\n"
-                    "0 @C@ INDI\n1 NAME Son\n1 DEAT\n2 DATE 1900\n"
-                    "0 @D@ INDI\n1 NAME Grandson\n"
-                    "0 @E@ INDI\n1 NAME Wife of grandson\n"
-                    "0 @F1@ FAM\n1 HUSB @A@\n1 WIFE @B@\n1 CHIL @C@\n"
-                    "0 @F2@ FAM\n1 HUSB @C@\n1 CHIL @D@\n"
-                    "0 @F3@ FAM\n1 HUSB @D@\n1 WIFE @E@\n"));
+        Import(GedcomFile("0 @A@ INDI\n1 NAME Father\n1 BIRT\n2 DATE 1800\n1 DEAT\n2 DATE 1860\n"
+                          "0 @B@ INDI\n1 NAME Mother\n1 BIRT\n2 DATE 1803\n1 DEAT\n2 DATE 1870\n"
+                          "0 @C@ INDI\n1 NAME Son\n1 DEAT\n2 DATE 1900\n"
+                          "0 @D@ INDI\n1 NAME Grandson\n"
+                          "0 @E@ INDI\n1 NAME Wife of grandson\n"
+                          "0 @F1@ FAM\n1 HUSB @A@\n1 WIFE @B@\n1 CHIL @C@\n"
+                          "0 @F2@ FAM\n1 HUSB @C@\n1 CHIL @D@\n"
+                          "0 @F3@ FAM\n1 HUSB @D@\n1 WIFE @E@\n"));
     ASSERT_EQ(result.error, KIN_GedcomError::None);
     // Parents suggest 1828 and 1831, the death 1830 (half weight): 1829.6.
     EXPECT_EQ(Only(result, "Son").begin, 1830);
@@ -171,9 +166,9 @@ TEST(GedcomEstimateTest, MissingBirthsComeFromRelatives)
 TEST(GedcomEstimateTest, ADeathAloneDatesAPersonAndTheirFamily)
 {
     const KIN_GedcomResult result =
-        Import(Tree("0 @A@ INDI\n1 NAME Died only\n1 DEAT\n2 DATE 1900\n1 BIRT\n2 PLAC Lund\n"
-                    "0 @B@ INDI\n1 NAME Child\n"
-                    "0 @F1@ FAM\n1 HUSB @A@\n1 CHIL @B@\n"));
+        Import(GedcomFile("0 @A@ INDI\n1 NAME Died only\n1 DEAT\n2 DATE 1900\n1 BIRT\n2 PLAC Lund\n"
+                          "0 @B@ INDI\n1 NAME Child\n"
+                          "0 @F1@ FAM\n1 HUSB @A@\n1 CHIL @B@\n"));
     EXPECT_EQ(Only(result, "Died only").begin, 1830);
     EXPECT_EQ(Only(result, "Died only").details,
               "Born 1830 (estimated), Lund\nDied 1900\nGEDCOM @A@");
@@ -184,13 +179,13 @@ TEST(GedcomEstimateTest, ADeathAloneDatesAPersonAndTheirFamily)
 TEST(GedcomShownTest, TheLargestFamilyIsShownFirst)
 {
     const KIN_GedcomResult result =
-        Import(Tree("0 @A@ INDI\n1 NAME Single\n1 BIRT\n2 DATE 1700\n"
-                    "0 @B@ INDI\n1 NAME Father\n1 BIRT\n2 DATE 1801\n"
-                    "0 @C@ INDI\n1 NAME Mother\n1 BIRT\n2 DATE 1799\n"
-                    "0 @D@ INDI\n1 NAME Child\n1 BIRT\n2 DATE 1830\n"
-                    "0 @E@ INDI\n1 NAME Other\n1 BIRT\n2 DATE 1750\n"
-                    "0 @F1@ FAM\n1 HUSB @E@\n"
-                    "0 @F2@ FAM\n1 HUSB @B@\n1 WIFE @C@\n1 CHIL @D@\n"));
+        Import(GedcomFile("0 @A@ INDI\n1 NAME Single\n1 BIRT\n2 DATE 1700\n"
+                          "0 @B@ INDI\n1 NAME Father\n1 BIRT\n2 DATE 1801\n"
+                          "0 @C@ INDI\n1 NAME Mother\n1 BIRT\n2 DATE 1799\n"
+                          "0 @D@ INDI\n1 NAME Child\n1 BIRT\n2 DATE 1830\n"
+                          "0 @E@ INDI\n1 NAME Other\n1 BIRT\n2 DATE 1750\n"
+                          "0 @F1@ FAM\n1 HUSB @E@\n"
+                          "0 @F2@ FAM\n1 HUSB @B@\n1 WIFE @C@\n1 CHIL @D@\n"));
     ASSERT_EQ(result.error, KIN_GedcomError::None);
     EXPECT_EQ(result.nShownId, FindPeriod(result.diagram, "Mother")->id);
 }
@@ -199,12 +194,12 @@ TEST(GedcomShownTest, TheLargestFamilyIsShownFirst)
 TEST(GedcomEstimateTest, UndatedFamiliesAreLeftOut)
 {
     const KIN_GedcomResult result =
-        Import(Tree("0 @A@ INDI\n1 NAME Dated\n1 BIRT\n2 DATE 1900\n"
-                    "0 @B@ INDI\n1 NAME Undated husband\n"
-                    "0 @C@ INDI\n1 NAME Undated wife\n"
-                    "0 @D@ INDI\n1 NAME Undated child\n"
-                    "0 @E@ INDI\n1 NAME Alone\n1 BIRT\n2 PLAC Nowhere\n"
-                    "0 @F1@ FAM\n1 HUSB @B@\n1 WIFE @C@\n1 CHIL @D@\n"));
+        Import(GedcomFile("0 @A@ INDI\n1 NAME Dated\n1 BIRT\n2 DATE 1900\n"
+                          "0 @B@ INDI\n1 NAME Undated husband\n"
+                          "0 @C@ INDI\n1 NAME Undated wife\n"
+                          "0 @D@ INDI\n1 NAME Undated child\n"
+                          "0 @E@ INDI\n1 NAME Alone\n1 BIRT\n2 PLAC Nowhere\n"
+                          "0 @F1@ FAM\n1 HUSB @B@\n1 WIFE @C@\n1 CHIL @D@\n"));
     EXPECT_EQ(result.nPeople, 1u);
     EXPECT_EQ(result.nLeftOut, 4u);
     EXPECT_TRUE(result.diagram.links.empty());
@@ -214,8 +209,8 @@ TEST(GedcomEstimateTest, UndatedFamiliesAreLeftOut)
 // The living end at the current year without a Died line; the long dead after 70 years.
 TEST(GedcomEstimateTest, EndsFollowTheCurrentYear)
 {
-    const std::string text = Tree("0 @A@ INDI\n1 NAME Recent\n1 BIRT\n2 DATE 1950\n"
-                                  "0 @B@ INDI\n1 NAME Old\n1 BIRT\n2 DATE 1900\n");
+    const std::string text = GedcomFile("0 @A@ INDI\n1 NAME Recent\n1 BIRT\n2 DATE 1950\n"
+                                        "0 @B@ INDI\n1 NAME Old\n1 BIRT\n2 DATE 1900\n");
     const KIN_GedcomResult now = Import(text, 2026);
     EXPECT_EQ(Only(now, "Recent").end, 2026);
     EXPECT_EQ(Only(now, "Recent").details, "Born 1950\nGEDCOM @A@");

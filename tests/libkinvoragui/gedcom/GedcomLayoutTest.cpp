@@ -60,7 +60,7 @@ std::string RandomTree(std::uint32_t nSeed, int nPeople)
             people += "0 @I" + std::to_string(below(nPeople)) + "@ INDI\n1 FAMC @F" +
                       std::to_string(nFamily) + "@\n";
     }
-    return "0 HEAD\n1 CHAR UTF-8\n" + people + families + "0 TRLR\n";
+    return GedcomFile(people + families);
 }
 
 // A random tree of the seed, read and with its years estimated, for the layouts to arrange.

@@ -14,6 +14,12 @@
 
 // The checks every imported diagram must pass, and lookups by title.
 
+// A UTF-8 GEDCOM file of the records.
+inline std::string GedcomFile(const std::string& records)
+{
+    return "0 HEAD\n1 CHAR UTF-8\n" + records + "0 TRLR\n";
+}
+
 inline KIN_GedcomResult Import(const std::string& text, std::int32_t nCurrentYear = 2026)
 {
     KIN_GedcomOptions options;

@@ -63,10 +63,7 @@ std::string KIN_ExportCommands::AskFile(KIN_Text caption, KIN_Text filter)
 
 void KIN_ExportCommands::Warn(const QString& message)
 {
-    auto* pQBox = new KIT_QT_MessageBox(QMessageBox::Warning, Text(KIN_Text::WarningTitle), message,
-                                        QMessageBox::Ok, m_pQWindow);
-    pQBox->setAttribute(Qt::WA_DeleteOnClose);
-    pQBox->open();
+    KIT_QT_MessageBox::OpenWarning(m_pQWindow, Text(KIN_Text::WarningTitle), message);
 }
 
 void KIN_ExportCommands::ExportImage(KIN_ViewPeriods& view)

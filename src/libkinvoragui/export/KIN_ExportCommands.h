@@ -29,8 +29,6 @@ public:
     void ExportSvg(KIN_ViewPeriods& view);
     void Print(KIN_ViewPeriods& view);
 
-    KIN_DlgPdfOptions* GetPdfDialog() const { return m_pDlgPdf; }
-
 private:
     std::string AskFile(KIN_Text caption, KIN_Text filter);
     // A warning that does not block.

@@ -25,6 +25,8 @@ public:
 
     // Whether a piece of the drawing fits on the page at all.
     bool IsValid() const;
+    // Whether the poster can be made: a piece fits on a page, and on no more than MaxPages.
+    bool CanBeMade() const { return IsValid() && PageCount() <= MaxPages; }
     int Columns() const { return m_nColumns; }
     int Rows() const { return m_nRows; }
     int PageCount() const { return m_nColumns * m_nRows; }

@@ -41,7 +41,7 @@ bool KIN_VectorExport::WritePdf(KIN_ViewPeriods& view, const KIN_PdfOptions& opt
         return WriteOnePage(view, writer);
     const QSizeF sheet = options.SheetPoints();
     const KIN_PosterLayout layout(view.ExportRect().size(), sheet, options.nPercent);
-    if (!layout.IsValid() || layout.PageCount() > KIN_PosterLayout::MaxPages)
+    if (!layout.CanBeMade())
         return false;
     writer.setPageLayout(QPageLayout(
         QPageSize(options.paper),
@@ -74,7 +74,7 @@ bool KIN_VectorExport::Print(KIN_ViewPeriods& view, QPrinter& printer, bool bFit
     if (!bFitToPage)
     {
         const KIN_PosterLayout layout(view.ExportRect().size(), area, nPercent);
-        if (!layout.IsValid() || layout.PageCount() > KIN_PosterLayout::MaxPages)
+        if (!layout.CanBeMade())
             return false;
         return DrawPoster(view, printer, layout, pointScale);
     }

@@ -10,3 +10,11 @@ KIT_QT_MessageBox::KIT_QT_MessageBox(QMessageBox::Icon icon, const QString& titl
 }
 
 KIT_QT_MessageBox::~KIT_QT_MessageBox() = default;
+
+void KIT_QT_MessageBox::OpenWarning(QWidget* pQParent, const QString& title, const QString& text)
+{
+    auto* pQBox =
+        new KIT_QT_MessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, pQParent);
+    pQBox->setAttribute(Qt::WA_DeleteOnClose);
+    pQBox->open();
+}

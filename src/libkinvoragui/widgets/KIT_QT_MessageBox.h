@@ -12,6 +12,10 @@ public:
     KIT_QT_MessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                       QMessageBox::StandardButtons buttons, QWidget* pQParent);
     ~KIT_QT_MessageBox() override;
+
+    // Opens a warning with an Ok button over pQParent without waiting for it; it deletes
+    // itself once closed.
+    static void OpenWarning(QWidget* pQParent, const QString& title, const QString& text);
 };
 
 #endif

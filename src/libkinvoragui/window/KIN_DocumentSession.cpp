@@ -319,39 +319,37 @@ bool KIN_DocumentSession::SaveFile(const std::string& path)
     return true;
 }
 
-bool KIN_DocumentSession::ImportGedcom(const std::string& path, const Progress& progress)
+KIN_GedcomOptions KIN_DocumentSession::ImportOptions(const Progress& progress)
 {
-    KIN_GedcomReadTree read;
-    return ReadGedcom(path, read, progress) &&
-           DrawGedcom(path, read, KIN_GedcomChartSpec(), progress);
+    KIN_GedcomOptions options = KIN_GedcomTexts::Options();
+    options.progress = progress;
+    return options;
+}
+
+// Tells why the import of the file at path failed; false when it did not.
+bool KIN_DocumentSession::Refused(const KIN_GedcomResult& result, const std::string& path)
+{
+    if (result.error == KIN_GedcomError::None)
+        return false;
+    Warn(KIN_Text::WarningImportFailed, KIT_ToQString(path),
+         KIT_ToQString(KIN_GedcomTexts::Reason(result, path)));
+    return true;
 }
 
 bool KIN_DocumentSession::ReadGedcom(const std::string& path, KIN_GedcomReadTree& read,
                                      const Progress& progress)
 {
-    KIN_GedcomOptions options = KIN_GedcomTexts::Options();
-    options.progress = progress;
-    const KIN_GedcomResult result = KIN_GedcomImport::ReadFile(path, options, read);
-    if (result.error == KIN_GedcomError::None)
-        return true;
-    Warn(KIN_Text::WarningImportFailed, KIT_ToQString(path),
-         KIT_ToQString(KIN_GedcomTexts::Reason(result, path)));
-    return false;
+    return !Refused(KIN_GedcomImport::ReadFile(path, ImportOptions(progress), read), path);
 }
 
 bool KIN_DocumentSession::DrawGedcom(const std::string& path, const KIN_GedcomReadTree& read,
                                      const KIN_GedcomChartSpec& chart, const Progress& progress)
 {
-    KIN_GedcomOptions options = KIN_GedcomTexts::Options();
-    options.progress = progress;
+    KIN_GedcomOptions options = ImportOptions(progress);
     options.chart = chart;
     KIN_GedcomResult result = KIN_GedcomImport::Draw(read, options);
-    if (result.error != KIN_GedcomError::None)
-    {
-        Warn(KIN_Text::WarningImportFailed, KIT_ToQString(path),
-             KIT_ToQString(KIN_GedcomTexts::Reason(result, path)));
+    if (Refused(result, path))
         return false;
-    }
     // Saved beside the tree, one file a chart: charts of one tree do not overwrite each other.
     const QFileInfo file(KIT_ToQString(path));
     QString name = file.completeBaseName();

@@ -25,6 +25,8 @@ struct KIN_DataImage;
 struct KIN_DataLink;
 struct KIN_DataPeriod;
 struct KIN_GedcomChartSpec;
+struct KIN_GedcomOptions;
+struct KIN_GedcomResult;
 struct KIN_GedcomReadTree;
 
 // The life of one open diagram: the document, its current file, its undo history and its
@@ -58,8 +60,6 @@ public:
     // document did not record (a link it already had) refreshes but adds no step.
     bool RunChange(KIN_Text stepText, const std::function<bool()>& change,
                    const std::function<void()>& finish = {});
-    // The period that the change being run selects once it is done.
-    void SelectAfterChange(std::int32_t nPeriodId) { m_nPendingSelection = nPeriodId; }
     // Rebuilds every view from the document, writes the autosave file and reselects the
     // period the last change chose.
     void RefreshAll();
@@ -84,8 +84,6 @@ public:
     void LoadAtStart();
     bool LoadFile(const std::string& path);
     bool SaveFile(const std::string& path);
-    // Replaces the diagram by the tree of a GEDCOM file, as one step.
-    bool ImportGedcom(const std::string& path, const Progress& progress = {});
     // The two halves of an import: reading the tree of the file at path, then drawing the
     // chart of it as one step that selects the chart's person and names the current file
     // after the chart (family.xml for everyone, family-I12.xml for the chart of @I12@).
@@ -122,6 +120,8 @@ private:
     void KeepUnreadableAutosave(const std::string& path);
     void Warn(KIN_Text text, const QString& argument = QString(),
               const QString& second = QString());
+    static KIN_GedcomOptions ImportOptions(const Progress& progress);
+    bool Refused(const KIN_GedcomResult& result, const std::string& path);
 
     KIN_ISessionViews& m_views;
     sp<KIN_IDataFile> m_pDocument;

@@ -71,7 +71,6 @@ public:
     KIN_WidgetDetails* GetDetails() const { return m_pDetails; }
     KIN_ViewPeriods* GetView() const { return m_pView; }
     KIN_ViewYears* GetRuler() const { return m_pRuler; }
-    KIN_ExportCommands* GetExports() const { return m_pExports; }
 
 public slots:
     void SlotMenu_FileNew_triggered(bool bIsChecked);

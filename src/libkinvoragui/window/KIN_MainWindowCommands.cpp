@@ -102,8 +102,5 @@ void KIN_MainWindow::SlotMenu_EditRemoveImage_triggered(bool)
 
 void KIN_MainWindow::SlotSession_Warn_Warning(const QString& message)
 {
-    auto* pQBox = new KIT_QT_MessageBox(QMessageBox::Warning, Text(KIN_Text::WarningTitle), message,
-                                        QMessageBox::Ok, this);
-    pQBox->setAttribute(Qt::WA_DeleteOnClose);
-    pQBox->open();
+    KIT_QT_MessageBox::OpenWarning(this, Text(KIN_Text::WarningTitle), message);
 }

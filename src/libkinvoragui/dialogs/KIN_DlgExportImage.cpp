@@ -1,6 +1,7 @@
 #include "KIN_DlgExportImage.h"
 
 #include "KIN_PngResolution.h"
+#include "KIN_QtTexts.h"
 #include "KIN_Texts.h"
 #include "KIT_QtText.h"
 
@@ -13,11 +14,6 @@
 
 namespace
 {
-QString Text(KIN_Text text)
-{
-    return KIT_ToQString(KIN_TextOf(text));
-}
-
 QString Entry(double factor, const QSizeF& drawing)
 {
     const QSize size = KIN_PngResolution::SizeAt(drawing, factor);
@@ -49,7 +45,7 @@ KIN_DlgExportImage::KIN_DlgExportImage(QWidget* pQParent, const QSizeF& drawing)
     if (proposed != 1)
     {
         const QSize full = KIN_PngResolution::SizeAt(drawing, 1);
-        m_pQNote->setText(Text(KIN_Text::NoteResolutionProposed)
+        m_pQNote->setText(KIN_QText(KIN_Text::NoteResolutionProposed)
                               .arg(full.width())
                               .arg(full.height())
                               .arg(KIN_PngResolution::Name(proposed)));
@@ -57,7 +53,7 @@ KIN_DlgExportImage::KIN_DlgExportImage(QWidget* pQParent, const QSizeF& drawing)
 
     auto* pQGrid = qobject_cast<QGridLayout*>(layout());
     const int nRow = pQGrid ? pQGrid->rowCount() : 0;
-    auto* pQLabel = new QLabel(Text(KIN_Text::LabelResolution));
+    auto* pQLabel = new QLabel(KIN_QText(KIN_Text::LabelResolution));
     if (pQGrid)
     {
         pQGrid->addWidget(pQLabel, nRow, 0);

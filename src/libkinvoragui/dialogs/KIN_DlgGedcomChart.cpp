@@ -2,6 +2,7 @@
 
 #include "KIN_GedcomChart.h"
 #include "KIN_GedcomDetails.h"
+#include "KIN_QtTexts.h"
 #include "KIN_Texts.h"
 #include "KIN_WidgetFindPeriod.h"
 #include "KIT_QtText.h"
@@ -27,11 +28,6 @@ using Kind = KIN_GedcomChartKind;
 constexpr int kXrefRole = Qt::UserRole + 1;
 constexpr int kFoldedRole = Qt::UserRole + 2;
 
-QString Text(KIN_Text text)
-{
-    return KIT_ToQString(KIN_TextOf(text));
-}
-
 // The settings group of one tree file: its absolute path, with no separator in it.
 QString GroupOf(const QString& file)
 {
@@ -56,12 +52,12 @@ KIN_DlgGedcomChart::KIN_DlgGedcomChart(QWidget* pQParent)
     for (const KIN_Text text :
          {KIN_Text::ChartEveryone, KIN_Text::ChartAncestors, KIN_Text::ChartDescendants,
           KIN_Text::ChartAncestorsAndDescendants, KIN_Text::ChartRelatives})
-        m_pQKind->addItem(Text(text));
+        m_pQKind->addItem(KIN_QText(text));
     pQGrid->addWidget(m_pQKind, 0, 0, 1, 2);
     AddLabel(pQGrid, KIN_Text::LabelChartPerson, 1, 0, 2);
     m_pQFind = new QLineEdit();
     m_pQFind->setObjectName(QStringLiteral("find"));
-    m_pQFind->setPlaceholderText(Text(KIN_Text::PlaceholderFindPerson));
+    m_pQFind->setPlaceholderText(KIN_QText(KIN_Text::PlaceholderFindPerson));
     m_pQFind->setClearButtonEnabled(true);
     pQGrid->addWidget(m_pQFind, 2, 0, 1, 2);
     m_pQModel = new QStandardItemModel(this);
@@ -82,10 +78,10 @@ KIN_DlgGedcomChart::KIN_DlgGedcomChart(QWidget* pQParent)
     m_pQDown = GenerationsField();
     m_pQDown->setObjectName(QStringLiteral("down"));
     pQGrid->addWidget(m_pQDown, 5, 1);
-    m_pQSpouses = new QCheckBox(Text(KIN_Text::ChartWithSpouses));
+    m_pQSpouses = new QCheckBox(KIN_QText(KIN_Text::ChartWithSpouses));
     m_pQSpouses->setObjectName(QStringLiteral("spouses"));
     pQGrid->addWidget(m_pQSpouses, 6, 0, 1, 2);
-    setWindowTitle(Text(KIN_Text::TitleImportChart));
+    setWindowTitle(KIN_QText(KIN_Text::TitleImportChart));
 
     connect(m_pQKind, &QComboBox::currentIndexChanged, this,
             &KIN_DlgGedcomChart::SlotChart_Kind_currentIndexChanged);

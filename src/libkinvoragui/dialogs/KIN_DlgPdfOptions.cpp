@@ -1,6 +1,7 @@
 #include "KIN_DlgPdfOptions.h"
 
 #include "KIN_PosterLayout.h"
+#include "KIN_QtTexts.h"
 #include "KIN_Texts.h"
 #include "KIT_QtText.h"
 
@@ -10,21 +11,13 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-namespace
-{
-QString Text(KIN_Text text)
-{
-    return KIT_ToQString(KIN_TextOf(text));
-}
-} // namespace
-
 KIN_DlgPdfOptions::KIN_DlgPdfOptions(QWidget* pQParent)
     : KIN_DlgValid("KIN_DlgPdfOptions", pQParent)
 {
     auto* pQGrid = new QGridLayout(ContentArea());
-    m_pQOnePage = new QRadioButton(Text(KIN_Text::PdfOnePage));
+    m_pQOnePage = new QRadioButton(KIN_QText(KIN_Text::PdfOnePage));
     pQGrid->addWidget(m_pQOnePage, 0, 0, 1, 3);
-    m_pQPoster = new QRadioButton(Text(KIN_Text::PdfPoster));
+    m_pQPoster = new QRadioButton(KIN_QText(KIN_Text::PdfPoster));
     pQGrid->addWidget(m_pQPoster, 1, 0, 1, 3);
     AddLabel(pQGrid, KIN_Text::LabelPaper, 2, 0);
     m_pQPaper = new QComboBox();
@@ -32,8 +25,8 @@ KIN_DlgPdfOptions::KIN_DlgPdfOptions(QWidget* pQParent)
         m_pQPaper->addItem(QLatin1String(paper.pName), static_cast<int>(paper.id));
     pQGrid->addWidget(m_pQPaper, 2, 1);
     m_pQOrientation = new QComboBox();
-    m_pQOrientation->addItem(Text(KIN_Text::PaperPortrait));
-    m_pQOrientation->addItem(Text(KIN_Text::PaperLandscape));
+    m_pQOrientation->addItem(KIN_QText(KIN_Text::PaperPortrait));
+    m_pQOrientation->addItem(KIN_QText(KIN_Text::PaperLandscape));
     pQGrid->addWidget(m_pQOrientation, 2, 2);
     AddLabel(pQGrid, KIN_Text::LabelScale, 3, 0);
     m_pQScale = new QSpinBox();
@@ -43,7 +36,7 @@ KIN_DlgPdfOptions::KIN_DlgPdfOptions(QWidget* pQParent)
     pQGrid->addWidget(m_pQScale, 3, 1);
     m_pQPages = new QLabel();
     pQGrid->addWidget(m_pQPages, 4, 0, 1, 3);
-    setWindowTitle(Text(KIN_Text::TitlePdfOptions));
+    setWindowTitle(KIN_QText(KIN_Text::TitlePdfOptions));
 
     const auto update = [this] { UpdatePageCount(); };
     connect(m_pQPoster, &QRadioButton::toggled, this, update);
@@ -102,9 +95,9 @@ void KIN_DlgPdfOptions::UpdatePageCount()
     }
     const KIN_PosterLayout layout(m_drawing, options.SheetPoints(), options.nPercent);
     if (layout.PageCount() > KIN_PosterLayout::MaxPages)
-        m_pQPages->setText(Text(KIN_Text::PosterTooManyPages).arg(KIN_PosterLayout::MaxPages));
+        m_pQPages->setText(KIN_QText(KIN_Text::PosterTooManyPages).arg(KIN_PosterLayout::MaxPages));
     else
-        m_pQPages->setText(Text(KIN_Text::PosterPageCount)
+        m_pQPages->setText(KIN_QText(KIN_Text::PosterPageCount)
                                .arg(layout.PageCount())
                                .arg(layout.Rows())
                                .arg(layout.Columns()));

@@ -4,6 +4,7 @@
 #include "KIN_DlgPdfOptions.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_PngResolution.h"
+#include "KIN_QtTexts.h"
 #include "KIN_RasterExport.h"
 #include "KIN_SceneSelection.h"
 #include "KIN_Texts.h"
@@ -19,11 +20,6 @@
 
 namespace
 {
-QString Text(KIN_Text text)
-{
-    return KIT_ToQString(KIN_TextOf(text));
-}
-
 // Draws the diagram as "Export image" does, with nothing selected: the current period is
 // deselected for the drawing and selected again after it.
 class SelectionHidden
@@ -57,22 +53,22 @@ KIN_ExportCommands::~KIN_ExportCommands() = default;
 
 std::string KIN_ExportCommands::AskFile(KIN_Text caption, KIN_Text filter)
 {
-    return KIT_ToBytes(
-        QFileDialog::getSaveFileName(m_pQWindow, Text(caption), QStringLiteral("."), Text(filter)));
+    return KIT_ToBytes(QFileDialog::getSaveFileName(m_pQWindow, KIN_QText(caption),
+                                                    QStringLiteral("."), KIN_QText(filter)));
 }
 
 void KIN_ExportCommands::Warn(const QString& message)
 {
-    KIT_QT_MessageBox::OpenWarning(m_pQWindow, Text(KIN_Text::WarningTitle), message);
+    KIT_QT_MessageBox::OpenWarning(m_pQWindow, KIN_QText(KIN_Text::WarningTitle), message);
 }
 
 void KIN_ExportCommands::ExportImage(KIN_ViewPeriods& view)
 {
     const QSizeF drawing = view.ExportRect().size();
     KIN_DlgExportImage dialog(m_pQWindow, drawing);
-    dialog.setWindowTitle(Text(KIN_Text::CaptionExport));
+    dialog.setWindowTitle(KIN_QText(KIN_Text::CaptionExport));
     dialog.setDirectory(QStringLiteral("."));
-    dialog.setNameFilter(Text(KIN_Text::FilterExport));
+    dialog.setNameFilter(KIN_QText(KIN_Text::FilterExport));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString name = dialog.selectedFiles().constFirst();
@@ -87,7 +83,7 @@ void KIN_ExportCommands::ExportImage(KIN_ViewPeriods& view)
     if (image.isNull())
     {
         const QString message =
-            Text(KIN_Text::WarningImageTooLarge)
+            KIN_QText(KIN_Text::WarningImageTooLarge)
                 .arg(KIN_PngResolution::Name(factor))
                 .arg(size.width())
                 .arg(size.height())
@@ -96,7 +92,7 @@ void KIN_ExportCommands::ExportImage(KIN_ViewPeriods& view)
         return;
     }
     if (!image.save(name, "PNG"))
-        Warn(Text(KIN_Text::WarningExportFailed).arg(name));
+        Warn(KIN_QText(KIN_Text::WarningExportFailed).arg(name));
 }
 
 void KIN_ExportCommands::ExportPdf(KIN_ViewPeriods& view)
@@ -110,7 +106,7 @@ void KIN_ExportCommands::ExportPdf(KIN_ViewPeriods& view)
     const KIN_PdfOptions options = m_pdfOptions;
     if (!KIN_VectorExport::WriteFile(name, [&](QIODevice& device)
                                      { return KIN_VectorExport::WritePdf(view, options, device); }))
-        Warn(Text(KIN_Text::WarningDrawingFailed).arg(KIT_ToQString(name)));
+        Warn(KIN_QText(KIN_Text::WarningDrawingFailed).arg(KIT_ToQString(name)));
 }
 
 void KIN_ExportCommands::ExportSvg(KIN_ViewPeriods& view)
@@ -121,7 +117,7 @@ void KIN_ExportCommands::ExportSvg(KIN_ViewPeriods& view)
     const SelectionHidden hidden;
     if (!KIN_VectorExport::WriteFile(name, [&](QIODevice& device)
                                      { return KIN_VectorExport::WriteSvg(view, device); }))
-        Warn(Text(KIN_Text::WarningDrawingFailed).arg(KIT_ToQString(name)));
+        Warn(KIN_QText(KIN_Text::WarningDrawingFailed).arg(KIT_ToQString(name)));
 }
 
 void KIN_ExportCommands::Print(KIN_ViewPeriods& view)
@@ -129,9 +125,9 @@ void KIN_ExportCommands::Print(KIN_ViewPeriods& view)
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, m_pQWindow);
     auto* pQOptions = new QWidget();
-    pQOptions->setWindowTitle(Text(KIN_Text::PdfPoster));
+    pQOptions->setWindowTitle(KIN_QText(KIN_Text::PdfPoster));
     auto* pQLayout = new QVBoxLayout(pQOptions);
-    auto* pQFit = new QCheckBox(Text(KIN_Text::PrintFitToPage));
+    auto* pQFit = new QCheckBox(KIN_QText(KIN_Text::PrintFitToPage));
     pQFit->setObjectName(QStringLiteral("KIN_FitToPage"));
     pQFit->setChecked(m_bPrintFitToPage);
     pQLayout->addWidget(pQFit);
@@ -142,5 +138,5 @@ void KIN_ExportCommands::Print(KIN_ViewPeriods& view)
     m_bPrintFitToPage = pQFit->isChecked();
     const SelectionHidden hidden;
     if (!KIN_VectorExport::Print(view, printer, m_bPrintFitToPage, m_pdfOptions.nPercent))
-        Warn(Text(KIN_Text::WarningPrintFailed));
+        Warn(KIN_QText(KIN_Text::WarningPrintFailed));
 }

@@ -3,6 +3,7 @@
 #include "KIN_AppContext.h"
 #include "KIN_GraphicImageResizer.h"
 #include "KIN_MainWindow.h"
+#include "KIN_QtTexts.h"
 #include "KIN_SceneSelection.h"
 #include "KIN_Texts.h"
 #include "KIT_QT_Action.h"
@@ -136,7 +137,7 @@ void KIN_GraphicImage::contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent)
         return;
     }
     KIN_SceneSelection::Get().bItemHandled = true;
-    auto* pQRemove = new KIT_QT_Action(KIT_ToQString(KIN_TextOf(KIN_Text::RemoveImage)), m_pQView);
+    auto* pQRemove = new KIT_QT_Action(KIN_QText(KIN_Text::RemoveImage), m_pQView);
     pQRemove->deleteLater();
     if (QMenu::exec({pQRemove}, pQEvent->screenPos()) == pQRemove)
         pMainWindow->SlotMenu_EditRemoveImage_triggered(false);

@@ -5,6 +5,7 @@
 #include "KIN_GraphicConnection.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_MainWindow.h"
+#include "KIN_QtTexts.h"
 #include "KIN_SceneSelection.h"
 #include "KIN_Texts.h"
 #include "KIT_QT_Action.h"
@@ -220,7 +221,7 @@ void KIN_GraphicLink::contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent)
         return;
     }
     KIN_SceneSelection::Get().bItemHandled = true;
-    auto* pQRemove = new KIT_QT_Action(KIT_ToQString(KIN_TextOf(KIN_Text::RemoveLink)), pQView);
+    auto* pQRemove = new KIT_QT_Action(KIN_QText(KIN_Text::RemoveLink), pQView);
     pQRemove->deleteLater();
     if (QMenu::exec({pQRemove}, pQEvent->screenPos()) == pQRemove)
         pMainWindow->SlotMenu_EditRemoveLink_triggered(false);

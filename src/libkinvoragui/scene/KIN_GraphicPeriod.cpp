@@ -7,6 +7,7 @@
 #include "KIN_GraphicLink.h"
 #include "KIN_ItemListPeriod.h"
 #include "KIN_MainWindow.h"
+#include "KIN_QtTexts.h"
 #include "KIN_SceneSelection.h"
 #include "KIN_SelectionGuard.h"
 #include "KIN_Texts.h"
@@ -540,8 +541,8 @@ void KIN_GraphicPeriod::contextMenuEvent(QGraphicsSceneContextMenuEvent* pQEvent
         return;
     }
     KIN_SceneSelection::Get().bItemHandled = true;
-    auto* pQChange = new KIT_QT_Action(KIT_ToQString(KIN_TextOf(KIN_Text::ChangePeriod)), m_pQView);
-    auto* pQRemove = new KIT_QT_Action(KIT_ToQString(KIN_TextOf(KIN_Text::RemovePeriod)), m_pQView);
+    auto* pQChange = new KIT_QT_Action(KIN_QText(KIN_Text::ChangePeriod), m_pQView);
+    auto* pQRemove = new KIT_QT_Action(KIN_QText(KIN_Text::RemovePeriod), m_pQView);
     const QPoint screenPos = pQEvent->screenPos();
     pQChange->deleteLater();
     pQRemove->deleteLater();

@@ -8,6 +8,7 @@
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_MainWindow.h"
+#include "KIN_QtTexts.h"
 #include "KIN_ScenePeriods.h"
 #include "KIN_SceneSelection.h"
 #include "KIN_Texts.h"
@@ -322,9 +323,9 @@ void KIN_ViewPeriods::contextMenuEvent(QContextMenuEvent* pQEvent)
     QGraphicsView::contextMenuEvent(pQEvent);
     if (KIN_SceneSelection::Get().bItemHandled)
         return;
-    KIT_QT_Action settings(KIT_ToQString(KIN_TextOf(KIN_Text::DiagramSettings)), this);
-    KIT_QT_Action newPeriod(KIT_ToQString(KIN_TextOf(KIN_Text::NewPeriod)), this);
-    KIT_QT_Action newImage(KIT_ToQString(KIN_TextOf(KIN_Text::NewImage)), this);
+    KIT_QT_Action settings(KIN_QText(KIN_Text::DiagramSettings), this);
+    KIT_QT_Action newPeriod(KIN_QText(KIN_Text::NewPeriod), this);
+    KIT_QT_Action newImage(KIN_QText(KIN_Text::NewImage), this);
     const QPoint viewportPos = pQEvent->pos();
     QAction* pQChosen = QMenu::exec({&settings, &newPeriod, &newImage}, pQEvent->globalPos());
     if (pQChosen == &settings)
@@ -338,7 +339,7 @@ void KIN_ViewPeriods::contextMenuEvent(QContextMenuEvent* pQEvent)
 void KIN_ViewPeriods::NewImageAt(const QPoint& viewportPos)
 {
     const QString chosen =
-        QFileDialog::getOpenFileName(this, KIT_ToQString(KIN_TextOf(KIN_Text::CaptionNewImage)),
+        QFileDialog::getOpenFileName(this, KIN_QText(KIN_Text::CaptionNewImage),
                                      QStringLiteral("."), QStringLiteral("Images (*.bmp *.png)"));
     if (chosen.isEmpty())
         return;

@@ -7,6 +7,7 @@
 #include "KIN_GedcomTexts.h"
 #include "KIN_IDataFile.h"
 #include "KIN_ISessionViews.h"
+#include "KIN_QtTexts.h"
 #include "KIN_UndoHistory.h"
 #include "KIT_QtText.h"
 
@@ -20,11 +21,6 @@
 
 namespace
 {
-QString Text(KIN_Text text)
-{
-    return KIT_ToQString(KIN_TextOf(text));
-}
-
 // A name beside the unreadable file that no earlier copy has.
 QString FreeRescueName(const QString& path)
 {
@@ -83,7 +79,7 @@ bool KIN_DocumentSession::RunChange(KIN_Text stepText, const std::function<bool(
         finish();
     step.fileAfter = m_currentFile;
     if (!step.changes.IsEmpty() || step.fileBefore != step.fileAfter)
-        m_pHistory->Push(Text(stepText).remove(QLatin1Char('&')), std::move(step));
+        m_pHistory->Push(KIN_QText(stepText).remove(QLatin1Char('&')), std::move(step));
     return true;
 }
 
@@ -135,7 +131,7 @@ void KIN_DocumentSession::SetCurrentFile(const std::string& path)
 void KIN_DocumentSession::Warn(KIN_Text text, const QString& argument, const QString& second)
 {
     // One pass: a file name holding "%1" stays as it is.
-    QString message = Text(text);
+    QString message = KIN_QText(text);
     if (!second.isEmpty())
         message = message.arg(argument, second);
     else if (!argument.isEmpty())

@@ -12,6 +12,7 @@
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_ItemListPeriod.h"
+#include "KIN_QtTexts.h"
 #include "KIN_SceneSelection.h"
 #include "KIN_SelectionGuard.h"
 #include "KIN_Texts.h"
@@ -42,11 +43,6 @@
 
 namespace
 {
-QString Text(KIN_Text text)
-{
-    return KIT_ToQString(KIN_TextOf(text));
-}
-
 QString Shared(const char* pText)
 {
     return KIT_ToQString(pText);
@@ -117,51 +113,55 @@ void KIN_MainWindow::CreateMenus()
 {
     auto* pQMenuBar = new KIT_QT_MenuBar(this);
 
-    QMenu* pQFile = pQMenuBar->addMenu(Text(KIN_Text::MenuFile));
-    AddMenuAction(pQFile, Text(KIN_Text::MenuFileNew), &KIN_MainWindow::SlotMenu_FileNew_triggered);
-    AddMenuAction(pQFile, Text(KIN_Text::MenuFileLoad),
+    QMenu* pQFile = pQMenuBar->addMenu(KIN_QText(KIN_Text::MenuFile));
+    AddMenuAction(pQFile, KIN_QText(KIN_Text::MenuFileNew),
+                  &KIN_MainWindow::SlotMenu_FileNew_triggered);
+    AddMenuAction(pQFile, KIN_QText(KIN_Text::MenuFileLoad),
                   &KIN_MainWindow::SlotMenu_FileLoad_triggered);
-    AddMenuAction(pQFile, Text(KIN_Text::MenuImportGedcom),
+    AddMenuAction(pQFile, KIN_QText(KIN_Text::MenuImportGedcom),
                   &KIN_MainWindow::SlotMenu_FileImportGedcom_triggered);
-    m_pQMenuRecent = pQFile->addMenu(Text(KIN_Text::MenuRecentFiles));
+    m_pQMenuRecent = pQFile->addMenu(KIN_QText(KIN_Text::MenuRecentFiles));
     connect(m_pQMenuRecent, &QMenu::aboutToShow, this,
             &KIN_MainWindow::SlotMenu_RecentFiles_aboutToShow);
-    AddMenuAction(pQFile, Text(KIN_Text::MenuFileSave),
+    AddMenuAction(pQFile, KIN_QText(KIN_Text::MenuFileSave),
                   &KIN_MainWindow::SlotMenu_FileSave_triggered);
-    AddMenuAction(pQFile, Text(KIN_Text::MenuFileExport),
+    AddMenuAction(pQFile, KIN_QText(KIN_Text::MenuFileExport),
                   &KIN_MainWindow::SlotMenu_FileExport_triggered);
-    AddMenuAction(pQFile, Text(KIN_Text::MenuFileExportPdf),
+    AddMenuAction(pQFile, KIN_QText(KIN_Text::MenuFileExportPdf),
                   &KIN_MainWindow::SlotMenu_FileExportPdf_triggered);
-    AddMenuAction(pQFile, Text(KIN_Text::MenuFileExportSvg),
+    AddMenuAction(pQFile, KIN_QText(KIN_Text::MenuFileExportSvg),
                   &KIN_MainWindow::SlotMenu_FileExportSvg_triggered);
-    AddMenuAction(pQFile, Text(KIN_Text::MenuFilePrint),
+    AddMenuAction(pQFile, KIN_QText(KIN_Text::MenuFilePrint),
                   &KIN_MainWindow::SlotMenu_FilePrint_triggered)
         ->setShortcuts(QKeySequence::Print);
     pQFile->addSeparator();
-    AddMenuAction(pQFile, Text(KIN_Text::MenuFileExit),
+    AddMenuAction(pQFile, KIN_QText(KIN_Text::MenuFileExit),
                   &KIN_MainWindow::SlotMenu_FileExit_triggered);
 
-    QMenu* pQEdit = pQMenuBar->addMenu(Text(KIN_Text::MenuEdit));
-    QAction* pQUndo = m_pSession->GetHistory()->createUndoAction(pQEdit, Text(KIN_Text::MenuUndo));
+    QMenu* pQEdit = pQMenuBar->addMenu(KIN_QText(KIN_Text::MenuEdit));
+    QAction* pQUndo =
+        m_pSession->GetHistory()->createUndoAction(pQEdit, KIN_QText(KIN_Text::MenuUndo));
     pQUndo->setShortcuts(QKeySequence::Undo);
-    QAction* pQRedo = m_pSession->GetHistory()->createRedoAction(pQEdit, Text(KIN_Text::MenuRedo));
+    QAction* pQRedo =
+        m_pSession->GetHistory()->createRedoAction(pQEdit, KIN_QText(KIN_Text::MenuRedo));
     pQRedo->setShortcuts(QKeySequence::Redo);
     pQEdit->addActions({pQUndo, pQRedo});
     pQEdit->addSeparator();
-    AddMenuAction(pQEdit, Text(KIN_Text::DiagramSettings),
+    AddMenuAction(pQEdit, KIN_QText(KIN_Text::DiagramSettings),
                   &KIN_MainWindow::SlotMenu_EditLimitDiagr_triggered);
-    AddMenuAction(pQEdit, Text(KIN_Text::NewPeriod),
+    AddMenuAction(pQEdit, KIN_QText(KIN_Text::NewPeriod),
                   &KIN_MainWindow::SlotMenu_EditNewPeriod_triggered);
-    m_pQActionChangePeriod = AddMenuAction(pQEdit, Text(KIN_Text::ChangePeriod),
+    m_pQActionChangePeriod = AddMenuAction(pQEdit, KIN_QText(KIN_Text::ChangePeriod),
                                            &KIN_MainWindow::SlotMenu_EditChangePeriod_triggered);
-    m_pQActionRemovePeriod = AddMenuAction(pQEdit, Text(KIN_Text::RemovePeriod),
+    m_pQActionRemovePeriod = AddMenuAction(pQEdit, KIN_QText(KIN_Text::RemovePeriod),
                                            &KIN_MainWindow::SlotMenu_EditRemovePeriod_triggered);
-    m_pQActionRemoveLink = AddMenuAction(pQEdit, Text(KIN_Text::RemoveLink),
+    m_pQActionRemoveLink = AddMenuAction(pQEdit, KIN_QText(KIN_Text::RemoveLink),
                                          &KIN_MainWindow::SlotMenu_EditRemoveLink_triggered);
     pQEdit->addSeparator();
-    AddMenuAction(pQEdit, Text(KIN_Text::Shift), &KIN_MainWindow::SlotMenu_EditShift_triggered);
+    AddMenuAction(pQEdit, KIN_QText(KIN_Text::Shift),
+                  &KIN_MainWindow::SlotMenu_EditShift_triggered);
 
-    m_pQMenuDisplay = pQMenuBar->addMenu(Text(KIN_Text::MenuDisplay));
+    m_pQMenuDisplay = pQMenuBar->addMenu(KIN_QText(KIN_Text::MenuDisplay));
     AddMenuAction(m_pQMenuDisplay, Shared("Zoom +   \t(Ctrl + '+' )"),
                   &KIN_MainWindow::SlotMenu_ZoomIn_triggered);
     AddMenuAction(m_pQMenuDisplay, Shared("Zoom -   \t(Ctrl + '-' )"),
@@ -170,7 +170,8 @@ void KIN_MainWindow::CreateMenus()
                   &KIN_MainWindow::SlotMenu_ZoomValue_triggered);
 
     QMenu* pQHelp = pQMenuBar->addMenu(Shared("&?"));
-    AddMenuAction(pQHelp, Text(KIN_Text::MenuAbout), &KIN_MainWindow::SlotMenu_HelpAbout_triggered);
+    AddMenuAction(pQHelp, KIN_QText(KIN_Text::MenuAbout),
+                  &KIN_MainWindow::SlotMenu_HelpAbout_triggered);
 
     auto* pQZoomIn = new KIT_QT_Action(Shared("[Zoom +]"), pQMenuBar);
     auto* pQZoomOut = new KIT_QT_Action(Shared("[Zoom -]"), pQMenuBar);
@@ -208,7 +209,7 @@ void KIN_MainWindow::CreateDocks()
     // One line each: the list need not measure 100,000 entries to lay them out.
     m_pQPeriodList->setUniformItemSizes(true);
 
-    auto* pQListDock = new KIT_QT_DockWidget(Text(KIN_Text::DockPeriodList), this);
+    auto* pQListDock = new KIT_QT_DockWidget(KIN_QText(KIN_Text::DockPeriodList), this);
     pQListDock->setObjectName(QStringLiteral("periodListDock")); // saveState's key
     m_pQListDock = pQListDock;
     auto* pQListArea = new KIT_QT_Widget0();
@@ -228,7 +229,7 @@ void KIN_MainWindow::CreateDocks()
     connect(pQFind, &QAction::triggered, this, &KIN_MainWindow::SlotMenu_EditFind_triggered);
     addDockWidget(Qt::BottomDockWidgetArea, pQListDock);
 
-    auto* pQDetailsDock = new KIT_QT_DockWidget(Text(KIN_Text::DockDetails), this);
+    auto* pQDetailsDock = new KIT_QT_DockWidget(KIN_QText(KIN_Text::DockDetails), this);
     pQDetailsDock->setObjectName(QStringLiteral("detailsDock"));
     pQDetailsDock->setWidget(new QT_ScrollArea(m_pDetails, pQDetailsDock));
     addDockWidget(Qt::BottomDockWidgetArea, pQDetailsDock);

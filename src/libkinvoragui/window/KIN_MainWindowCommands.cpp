@@ -9,6 +9,7 @@
 #include "KIN_GraphicImage.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
+#include "KIN_QtTexts.h"
 #include "KIN_SceneSelection.h"
 #include "KIN_Texts.h"
 #include "KIT_QT_MessageBox.h"
@@ -16,13 +17,9 @@
 
 namespace
 {
-QString Text(KIN_Text text)
-{
-    return KIT_ToQString(KIN_TextOf(text));
-}
 bool ConfirmRemoval(QWidget* pQParent, KIN_Text title, KIN_Text question)
 {
-    KIT_QT_MessageBox box(QMessageBox::Question, Text(title), Text(question),
+    KIT_QT_MessageBox box(QMessageBox::Question, KIN_QText(title), KIN_QText(question),
                           QMessageBox::Yes | QMessageBox::No, pQParent);
     return box.exec() == QMessageBox::Yes;
 }
@@ -102,5 +99,5 @@ void KIN_MainWindow::SlotMenu_EditRemoveImage_triggered(bool)
 
 void KIN_MainWindow::SlotSession_Warn_Warning(const QString& message)
 {
-    KIT_QT_MessageBox::OpenWarning(this, Text(KIN_Text::WarningTitle), message);
+    KIT_QT_MessageBox::OpenWarning(this, KIN_QText(KIN_Text::WarningTitle), message);
 }

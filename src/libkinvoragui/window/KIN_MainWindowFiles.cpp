@@ -8,6 +8,7 @@
 #include "KIN_ExportCommands.h"
 #include "KIN_GedcomTexts.h"
 #include "KIN_IDataFile.h"
+#include "KIN_QtTexts.h"
 #include "KIN_Texts.h"
 #include "KIN_ViewPeriods.h"
 #include "KIT_QT_MessageBox.h"
@@ -26,21 +27,16 @@
 
 namespace
 {
-QString Text(KIN_Text text)
-{
-    return KIT_ToQString(KIN_TextOf(text));
-}
-
 // What to do about a last autosave that failed, asked when the window closes.
 QMessageBox::StandardButton AskAboutUnsavedChanges(QWidget* pQParent, const QString& autosave)
 {
-    KIT_QT_MessageBox box(QMessageBox::Warning, Text(KIN_Text::WarningTitle),
-                          Text(KIN_Text::WarningAutosaveFailed).arg(autosave),
+    KIT_QT_MessageBox box(QMessageBox::Warning, KIN_QText(KIN_Text::WarningTitle),
+                          KIN_QText(KIN_Text::WarningAutosaveFailed).arg(autosave),
                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, pQParent);
-    box.setInformativeText(Text(KIN_Text::QuestionCloseUnsaved));
-    box.button(QMessageBox::Save)->setText(Text(KIN_Text::ButtonSaveElsewhere));
-    box.button(QMessageBox::Discard)->setText(Text(KIN_Text::ButtonCloseUnsaved));
-    box.button(QMessageBox::Cancel)->setText(Text(KIN_Text::ButtonBackToDiagram));
+    box.setInformativeText(KIN_QText(KIN_Text::QuestionCloseUnsaved));
+    box.button(QMessageBox::Save)->setText(KIN_QText(KIN_Text::ButtonSaveElsewhere));
+    box.button(QMessageBox::Discard)->setText(KIN_QText(KIN_Text::ButtonCloseUnsaved));
+    box.button(QMessageBox::Cancel)->setText(KIN_QText(KIN_Text::ButtonBackToDiagram));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -52,8 +48,9 @@ std::string AskFile(QWidget* pQParent, const KIN_DocumentSession& session, bool 
 {
     const QString start = KIT_ToQString(session.GetCurrentFile());
     return KIT_ToBytes(
-        bSave ? QFileDialog::getSaveFileName(pQParent, Text(caption), start, Text(filter))
-              : QFileDialog::getOpenFileName(pQParent, Text(caption), start, Text(filter)));
+        bSave
+            ? QFileDialog::getSaveFileName(pQParent, KIN_QText(caption), start, KIN_QText(filter))
+            : QFileDialog::getOpenFileName(pQParent, KIN_QText(caption), start, KIN_QText(filter)));
 }
 
 // Whether the window may close: the diagram is in the autosave, saved elsewhere, or given up
@@ -141,8 +138,8 @@ bool KIN_MainWindow::ImportGedcom(const std::string& path)
         [&](const std::function<bool(const KIN_DocumentSession::Progress&)>& work)
     {
         QProgressDialog progress(
-            Text(KIN_Text::ProgressImportGedcom).arg(QFileInfo(file).fileName()),
-            Text(KIN_Text::ButtonCancel), 0, 1000, this);
+            KIN_QText(KIN_Text::ProgressImportGedcom).arg(QFileInfo(file).fileName()),
+            KIN_QText(KIN_Text::ButtonCancel), 0, 1000, this);
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500); // only imports that make the user wait
         return work(

@@ -3,6 +3,7 @@
 #include "KIN_MainWindow.h"
 
 #include "KIN_GedcomProbe.h"
+#include "KIN_QtTexts.h"
 #include "KIN_RecentFiles.h"
 #include "KIN_Texts.h"
 #include "KIT_QtText.h"
@@ -67,8 +68,8 @@ void KIN_MainWindow::SlotMenu_FileRecent_triggered(bool)
     if (KIN_RecentFiles(settings).KeepIfPresent(file))
         OpenFile(KIT_ToBytes(file));
     else
-        SlotSession_Warn_Warning(KIT_ToQString(KIN_TextOf(KIN_Text::WarningRecentFileGone))
-                                     .arg(QDir::toNativeSeparators(file)));
+        SlotSession_Warn_Warning(
+            KIN_QText(KIN_Text::WarningRecentFileGone).arg(QDir::toNativeSeparators(file)));
 }
 
 void KIN_MainWindow::SaveLayout()

@@ -4,6 +4,7 @@
 #include "KIN_GraphicImage.h"
 #include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
+#include "KIN_QtTexts.h"
 #include "KIN_SceneSelection.h"
 #include "KIN_Texts.h"
 #include "KIN_ViewPeriods.h"
@@ -33,9 +34,8 @@ void KIN_WindowViews::RebuildViews()
     if (m_parts.pContent->periods.size() + m_parts.pContent->links.size() >=
         g_nRecordsWorthAProgress)
     {
-        pProgress = std::make_unique<QProgressDialog>(
-            KIT_ToQString(KIN_TextOf(KIN_Text::ProgressDrawDiagram)), QString(), 0, 1000,
-            m_parts.pQWindow);
+        pProgress = std::make_unique<QProgressDialog>(KIN_QText(KIN_Text::ProgressDrawDiagram),
+                                                      QString(), 0, 1000, m_parts.pQWindow);
         pProgress->setWindowModality(Qt::WindowModal);
         pProgress->setMinimumDuration(500);
         progress = [&pProgress](std::size_t nDone, std::size_t nTotal)

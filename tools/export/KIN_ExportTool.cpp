@@ -192,12 +192,13 @@ bool Read(const KIN_ExportTool::Options& tool, KIN_IDataFile& document, std::ost
 
 namespace
 {
-bool ParseGenerations(const std::string& text, std::int32_t& nGenerations)
+// The whole text as a whole number from nLeast to nMost.
+bool ParseInt(const std::string& text, std::int32_t nLeast, std::int32_t nMost,
+              std::int32_t& nValue)
 {
     const char* pEnd = text.data() + text.size();
-    const auto [pNext, error] = std::from_chars(text.data(), pEnd, nGenerations);
-    return error == std::errc() && pNext == pEnd && nGenerations >= 0 &&
-           nGenerations < KIN_GedcomChartSpec::kAll;
+    const auto [pNext, error] = std::from_chars(text.data(), pEnd, nValue);
+    return error == std::errc() && pNext == pEnd && nValue >= nLeast && nValue <= nMost;
 }
 
 // --root alone draws every ancestor and descendant; a side limited to 0 leaves the other.
@@ -212,14 +213,6 @@ void ShapeChart(KIN_GedcomChartSpec& chart, bool bRelatives)
         chart.kind = Kind::Descendants;
     else
         chart.kind = Kind::AncestorsAndDescendants;
-}
-
-bool ParsePercent(const std::string& text, int& nPercent)
-{
-    const char* pEnd = text.data() + text.size();
-    const auto [pNext, error] = std::from_chars(text.data(), pEnd, nPercent);
-    return error == std::errc() && pNext == pEnd && nPercent >= KIN_PdfOptions::MinPercent &&
-           nPercent <= KIN_PdfOptions::MaxPercent;
 }
 } // namespace
 
@@ -256,7 +249,8 @@ bool KIN_ExportTool::Parse(const std::vector<std::string>& arguments, Options& o
         }
         else if (argument == "--scale")
         {
-            if (!ParsePercent(arguments[++n], options.pdf.nPercent))
+            if (!ParseInt(arguments[++n], KIN_PdfOptions::MinPercent, KIN_PdfOptions::MaxPercent,
+                          options.pdf.nPercent))
                 return false;
             bShaped = true;
         }
@@ -264,8 +258,8 @@ bool KIN_ExportTool::Parse(const std::vector<std::string>& arguments, Options& o
             chart.root = arguments[++n];
         else if (argument == "--ancestors" || argument == "--descendants")
         {
-            if (!ParseGenerations(arguments[++n],
-                                  argument == "--ancestors" ? chart.nUp : chart.nDown))
+            if (!ParseInt(arguments[++n], 0, KIN_GedcomChartSpec::kAll - 1,
+                          argument == "--ancestors" ? chart.nUp : chart.nDown))
                 return false;
             bChart = true;
         }

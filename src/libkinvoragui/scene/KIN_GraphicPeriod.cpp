@@ -106,10 +106,10 @@ void EnablePeriodActions(bool bEnabled)
 KIN_GraphicPeriod::KIN_GraphicPeriod(QGraphicsScene* pQScene, QGraphicsView* pQView,
                                      const KIN_DataPeriod* pPeriod, QListWidget* pQPeriodList)
     : QGraphicsRectItem(nullptr), KIT_SafeObject("KIN_GraphicPeriod"), m_pPeriod(pPeriod),
-      m_pQView(pQView), m_pQPeriodList(pQPeriodList)
+      m_pQView(pQView)
 {
     ApplyRecord();
-    CreateListEntry();
+    CreateListEntry(pQPeriodList);
     // Added last: until then no change has to reach the scene or its views.
     pQScene->addItem(this);
     KIN_GraphicConnection::RegisterPeriod(this);
@@ -220,15 +220,15 @@ void KIN_GraphicPeriod::CreateAllPoints()
         GetPoint(n);
 }
 
-void KIN_GraphicPeriod::CreateListEntry()
+void KIN_GraphicPeriod::CreateListEntry(QListWidget* pQPeriodList)
 {
-    if (!m_pQPeriodList)
+    if (!pQPeriodList)
         return;
     m_pListEntry = new KIN_ItemListPeriod();
     m_pListEntry->SetPeriodItem(this);
     m_pListEntry->setText(ListText());
     const KIN_SelectionGuard guard;
-    m_pQPeriodList->insertItem(m_pQPeriodList->count(), m_pListEntry);
+    pQPeriodList->insertItem(pQPeriodList->count(), m_pListEntry);
 }
 
 QString KIN_GraphicPeriod::ListText() const
@@ -417,10 +417,11 @@ void KIN_GraphicPeriod::SelectPeriod()
     if (KIN_WidgetDetails* pDetails = Details())
         pDetails->ShowPeriod(*m_pPeriod);
 
-    if (m_pListEntry && m_pQPeriodList && !KIN_SelectionGuard::IsActive())
+    QListWidget* pQPeriodList = m_pListEntry ? m_pListEntry->listWidget() : nullptr;
+    if (pQPeriodList && !KIN_SelectionGuard::IsActive())
     {
         const KIN_SelectionGuard guard;
-        m_pQPeriodList->setCurrentItem(m_pListEntry);
+        pQPeriodList->setCurrentItem(m_pListEntry);
     }
     EnablePeriodActions(true);
     setCursor(Qt::OpenHandCursor);

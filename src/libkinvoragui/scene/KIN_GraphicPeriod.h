@@ -71,7 +71,7 @@ protected:
 
 private:
     void ApplyRecord();
-    void CreateListEntry();
+    void CreateListEntry(QListWidget* pQPeriodList);
     QString ListText() const;
     // The point of nIndex, made if needed; bLink marks it linked.
     KIN_GraphicConnection* Point(int nIndex, bool bLink);
@@ -88,7 +88,6 @@ private:
 
     const KIN_DataPeriod* m_pPeriod;
     QGraphicsView* m_pQView;
-    QListWidget* m_pQPeriodList;
     KIN_ItemListPeriod* m_pListEntry = nullptr;
     QPointF m_pressScenePos;
     QPointF m_pressItemPos;

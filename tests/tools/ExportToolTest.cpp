@@ -3,6 +3,7 @@
 #include "KIN_GraphicPeriod.h"
 #include "KIN_IDataFile.h"
 #include "KIN_MainWindow.h"
+#include "KIN_Poppler.h"
 #include "KIN_TestFolder.h"
 #include "KIN_TestTrees.h"
 #include "KIN_ViewPeriods.h"
@@ -155,14 +156,12 @@ QImage PdfPixels(const QString& pdf, const QRect& points, int nDotsPerInch)
 {
     const QRect dots(points.topLeft() * nDotsPerInch / 72, points.size() * nDotsPerInch / 72);
     const QString prefix = pdf + QStringLiteral("-part");
-    QProcess process;
-    process.start(QStringLiteral(KINVORA_PDFTOPPM),
-                  {QStringLiteral("-r"), QString::number(nDotsPerInch), QStringLiteral("-x"),
-                   QString::number(dots.x()), QStringLiteral("-y"), QString::number(dots.y()),
-                   QStringLiteral("-W"), QString::number(dots.width()), QStringLiteral("-H"),
-                   QString::number(dots.height()), QStringLiteral("-png"),
-                   QStringLiteral("-singlefile"), pdf, prefix});
-    process.waitForFinished(60000);
+    KIN_Poppler("pdftoppm",
+                {QStringLiteral("-r"), QString::number(nDotsPerInch), QStringLiteral("-x"),
+                 QString::number(dots.x()), QStringLiteral("-y"), QString::number(dots.y()),
+                 QStringLiteral("-W"), QString::number(dots.width()), QStringLiteral("-H"),
+                 QString::number(dots.height()), QStringLiteral("-png"),
+                 QStringLiteral("-singlefile"), pdf, prefix});
     return QImage(prefix + QStringLiteral(".png"));
 }
 } // namespace
@@ -171,8 +170,8 @@ QImage PdfPixels(const QString& pdf, const QRect& points, int nDotsPerInch)
 // the PNG, and in the PDF drawn at a quarter, the same and eight times its size.
 TEST_F(ExportTool, UncertainEndsShowInThePngAndThePdf)
 {
-    if (std::string(KINVORA_PDFTOPPM).empty())
-        GTEST_SKIP() << "pdftoppm is needed to see the PDF's pixels";
+    if (!KIN_HavePoppler("pdftoppm"))
+        GTEST_SKIP() << kPopplerMissing;
     const struct
     {
         const char* pFlags;
@@ -371,15 +370,9 @@ TEST_F(ExportTool, OptionsChooseTheDrawingAndBadOnesShowTheUsage)
     ASSERT_EQ(svg.nExitCode, 0) << svg.errorText.toStdString();
     EXPECT_NE(folder.Read(QStringLiteral("d.svg")).find("Ada"), std::string::npos);
 
-    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
-        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed: ./dev.sh installs it";
-    const auto pdfInfo = [](const QString& path)
-    {
-        QProcess process;
-        process.start(QStringLiteral("pdfinfo"), {path});
-        process.waitForFinished(60000);
-        return QString::fromUtf8(process.readAllStandardOutput());
-    };
+    if (!KIN_HavePoppler("pdfinfo"))
+        GTEST_SKIP() << kPopplerMissing;
+    const auto pdfInfo = [](const QString& path) { return KIN_Poppler("pdfinfo", {path}); };
     ASSERT_EQ(RunTool({diagram, out("one.pdf")}).nExitCode, 0);
     EXPECT_TRUE(
         pdfInfo(out("one.pdf")).contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));

@@ -2,6 +2,7 @@
 #include "KIN_IDataFile.h"
 #include "KIN_PdfOptions.h"
 #include "KIN_PngResolution.h"
+#include "KIN_Poppler.h"
 #include "KIN_PosterLayout.h"
 #include "KIN_RasterExport.h"
 #include "KIN_TestDiagram.h"
@@ -39,23 +40,6 @@ struct Drawn
     std::unique_ptr<KIN_ViewPeriods> view;
 };
 
-// A poppler tool's output, or an empty text when the tool is missing or fails.
-QString Poppler(const char* pTool, const QStringList& arguments)
-{
-    const QString program = QStandardPaths::findExecutable(QString::fromUtf8(pTool));
-    if (program.isEmpty())
-        return QString();
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString Field(const QString& info, const char* pName)
-{
-    const QRegularExpression line(QString::fromUtf8(pName) + QStringLiteral(":\\s*([^\\n]*)"));
-    return line.match(info).captured(1).trimmed();
-}
 } // namespace
 
 TEST(PosterLayout, PiecesCoverTheDrawingWithTheSharedStripAndNoPageTooMany)
@@ -216,8 +200,8 @@ TEST(VectorExport, SvgIsOneDrawingInMillimetresWithItsTexts)
 
 TEST(VectorExport, PosterPdfHasItsPagesOfThePaperWithMarksAndPlaces)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
-        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed: ./dev.sh installs it";
+    if (!KIN_HavePoppler("pdfinfo"))
+        GTEST_SKIP() << kPopplerMissing;
     const KIN_TestFolder folder;
     const Drawn drawn(10);
     struct Case
@@ -244,16 +228,17 @@ TEST(VectorExport, PosterPdfHasItsPagesOfThePaperWithMarksAndPlaces)
             { return KIN_VectorExport::WritePdf(*drawn.view, options, device); }));
         const KIN_PosterLayout layout(drawn.view->ExportRect().size(), options.SheetPoints(),
                                       c.nPercent);
-        const QString info = Poppler("pdfinfo", {QStringLiteral("-l"), QStringLiteral("-1"), path});
-        EXPECT_EQ(Field(info, "Pages").toInt(), layout.PageCount());
+        const QString info =
+            KIN_Poppler("pdfinfo", {QStringLiteral("-l"), QStringLiteral("-1"), path});
+        EXPECT_EQ(KIN_PdfField(info, "Pages").toInt(), layout.PageCount());
         // Every page of the paper.
         EXPECT_EQ(info.count(QRegularExpression(
                       QStringLiteral("Page +\\d+ size: +%1").arg(QString::fromUtf8(c.pSize)))),
                   layout.PageCount());
         const QString last = QString::number(layout.PageCount());
         const QString lastText =
-            Poppler("pdftotext", {QStringLiteral("-f"), last, QStringLiteral("-l"), last, path,
-                                  QStringLiteral("-")});
+            KIN_Poppler("pdftotext", {QStringLiteral("-f"), last, QStringLiteral("-l"), last, path,
+                                      QStringLiteral("-")});
         EXPECT_TRUE(lastText.contains(QStringLiteral("row %1, column %2 of %1 x %2")
                                           .arg(layout.Rows())
                                           .arg(layout.Columns())))
@@ -269,13 +254,13 @@ TEST(VectorExport, PosterPdfHasItsPagesOfThePaperWithMarksAndPlaces)
         path.toStdString(), [&](QIODevice& device)
         { return KIN_VectorExport::WritePdf(*drawn.view, options, device); }));
     const QString firstText =
-        Poppler("pdftotext", {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                              QStringLiteral("1"), path, QStringLiteral("-")});
+        KIN_Poppler("pdftotext", {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                  QStringLiteral("1"), path, QStringLiteral("-")});
     EXPECT_TRUE(firstText.contains(QStringLiteral("row 1, column 1 of 11 x 2")));
     EXPECT_TRUE(firstText.contains(QStringLiteral("0"))); // the date label of the top edge
-    Poppler("pdftoppm", {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"),
-                         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-                         QStringLiteral("-png"), path, folder.Path(QStringLiteral("page"))});
+    KIN_Poppler("pdftoppm", {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"),
+                             QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                             QStringLiteral("-png"), path, folder.Path(QStringLiteral("page"))});
     const QImage page(folder.Path(QStringLiteral("page-01.png")));
     ASSERT_EQ(page.size(), QSize(595, 842));
     const int nMargin = static_cast<int>(KIN_PosterLayout::MarginPoints);

@@ -3,6 +3,7 @@
 #include "KIN_DocumentSession.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_ModalDriver.h"
+#include "KIN_Poppler.h"
 #include "KIN_PosterLayout.h"
 #include "KIN_TestDiagram.h"
 #include "KIN_TestMenus.h"
@@ -40,27 +41,13 @@ protected:
         ASSERT_NE(pQAction, nullptr) << pPath;
         pQAction->trigger();
     }
-
-    int PdfPages(const QString& path) const
-    {
-        QProcess process;
-        process.start(QStringLiteral("pdfinfo"), {path});
-        process.waitForFinished(60000);
-        const QRegularExpression pages(QStringLiteral("Pages:\\s*(\\d+)"));
-        return pages.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).toInt();
-    }
-
-    static bool HavePdfInfo()
-    {
-        return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
-    }
 };
 } // namespace
 
 TEST_F(ExportCommands, PdfPosterCountsItsPagesAndRemembersTheChoice)
 {
-    if (!HavePdfInfo())
-        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed: ./dev.sh installs it";
+    if (!KIN_HavePoppler("pdfinfo"))
+        GTEST_SKIP() << kPopplerMissing;
     const QSizeF drawing = window.GetView()->ExportRect().size();
     QString shownCount;
     {
@@ -84,7 +71,7 @@ TEST_F(ExportCommands, PdfPosterCountsItsPagesAndRemembersTheChoice)
                               .arg(layout.PageCount())
                               .arg(layout.Rows())
                               .arg(layout.Columns()));
-    EXPECT_EQ(PdfPages(folder.Path(S("poster.pdf"))), layout.PageCount());
+    EXPECT_EQ(KIN_PdfPages(folder.Path(S("poster.pdf"))), layout.PageCount());
 
     KIN_WhenModal<KIN_DlgPdfOptions> again(
         [](KIN_DlgPdfOptions& dialog)
@@ -166,8 +153,8 @@ TEST_F(ExportCommands, ImageTooLargeProposesASmallerResolutionAndRefusesTheImpos
 
 TEST_F(ExportCommands, PrintCutsThePosterOnThePrintersPaperOrFitsOneSheet)
 {
-    if (!HavePdfInfo())
-        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed: ./dev.sh installs it";
+    if (!KIN_HavePoppler("pdfinfo"))
+        GTEST_SKIP() << kPopplerMissing;
     EXPECT_EQ(KIN_FindMenuAction(window, S("&File/Print..."))->shortcut(),
               QKeySequence(QKeySequence::Print));
     for (const bool bFit : {false, true})
@@ -188,7 +175,7 @@ TEST_F(ExportCommands, PrintCutsThePosterOnThePrintersPaperOrFitsOneSheet)
             });
         Trigger("&File/Print...");
         ASSERT_TRUE(answer.Seen());
-        EXPECT_EQ(PdfPages(path) == 1, bFit) << PdfPages(path);
-        EXPECT_GT(PdfPages(path), 0);
+        EXPECT_EQ(KIN_PdfPages(path) == 1, bFit) << KIN_PdfPages(path);
+        EXPECT_GT(KIN_PdfPages(path), 0);
     }
 }

@@ -97,10 +97,10 @@ TEST(PosterLayout, PiecesCoverTheDrawingWithTheSharedStripAndNoPageTooMany)
 TEST(PngResolution, ProposesWhatViewersOpenAndRefusesWhatCannotBeHeld)
 {
     const QSizeF tenColumns(1202, 11100);
-    for (const double factor : KIN_PngResolution::Steps())
-        EXPECT_EQ(KIN_PngResolution::SizeAt(tenColumns, factor),
-                  QSize(static_cast<int>(std::round(1202 * factor)),
-                        static_cast<int>(std::round(11100 * factor))));
+    EXPECT_EQ(KIN_PngResolution::Steps(), (std::vector<double>{0.125, 0.25, 0.5, 1, 2, 4}));
+    EXPECT_EQ(KIN_PngResolution::SizeAt(tenColumns, 0.125), QSize(150, 1388)); // 150.25, 1387.5
+    EXPECT_EQ(KIN_PngResolution::SizeAt(tenColumns, 4), QSize(4808, 44400));
+    EXPECT_EQ(KIN_PngResolution::SizeAt({3, 5000}, 0.125), QSize(1, 625)); // never below a pixel
     EXPECT_EQ(KIN_PngResolution::Proposed(tenColumns), 1);
     EXPECT_EQ(KIN_PngResolution::Proposed({52602, 2100}), 0.5);  // the side
     EXPECT_EQ(KIN_PngResolution::Proposed({20000, 20000}), 0.5); // 400 megapixels

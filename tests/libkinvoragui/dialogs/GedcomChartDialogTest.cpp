@@ -1,7 +1,6 @@
 // The chart dialog of a GEDCOM import: its people, its search, which fields apply, and the
 // choice kept for a file.
-#include "KIN_DlgGedcomChart.h"
-#include "KIN_ModalDriver.h"
+#include "KIN_DialogDriver.h"
 #include "KIN_TestTrees.h"
 
 #include <QCheckBox>
@@ -36,12 +35,7 @@ protected:
     KIN_GedcomChartSpec RunWith(KIN_GedcomChartSpec chart,
                                 const std::function<void(KIN_DlgGedcomChart&)>& act)
     {
-        const KIN_WhenModal<KIN_DlgGedcomChart> answer(
-            [&](KIN_DlgGedcomChart& shown)
-            {
-                act(shown);
-                shown.accept();
-            });
+        const KIN_ChartAnswer answer(act);
         EXPECT_TRUE(dialog.Run(read, KIN_GedcomWords(), chart));
         EXPECT_TRUE(answer.Seen());
         return chart;

@@ -1,6 +1,9 @@
 #ifndef KIN_DIALOGDRIVER_H
 #define KIN_DIALOGDRIVER_H
 
+#include "KIN_DlgGedcomChart.h"
+#include "KIN_ModalDriver.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QGridLayout>
@@ -81,5 +84,21 @@ inline QPushButton* KIN_ButtonOf(const QDialog& dialog, const QString& text)
             return pQButton;
     return nullptr;
 }
+
+// Answers the chart dialog of a GEDCOM import: chooses (nothing: the choice shown), then OK.
+class KIN_ChartAnswer : public KIN_WhenModal<KIN_DlgGedcomChart>
+{
+public:
+    explicit KIN_ChartAnswer(std::function<void(KIN_DlgGedcomChart&)> choose = {})
+        : KIN_WhenModal<KIN_DlgGedcomChart>(
+              [choose](KIN_DlgGedcomChart& dialog)
+              {
+                  if (choose)
+                      choose(dialog);
+                  dialog.accept();
+              })
+    {
+    }
+};
 
 #endif

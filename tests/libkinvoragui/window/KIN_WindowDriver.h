@@ -30,22 +30,6 @@ inline QString S(const char* pText)
 }
 
 // The ways a user leaves a dialog without confirming it.
-// Answers the chart dialog of a GEDCOM import: chooses (nothing: the choice shown), then OK.
-class KIN_ChartAnswer : public KIN_WhenModal<KIN_DlgGedcomChart>
-{
-public:
-    explicit KIN_ChartAnswer(std::function<void(KIN_DlgGedcomChart&)> choose = {})
-        : KIN_WhenModal<KIN_DlgGedcomChart>(
-              [choose](KIN_DlgGedcomChart& dialog)
-              {
-                  if (choose)
-                      choose(dialog);
-                  dialog.accept();
-              })
-    {
-    }
-};
-
 enum class KIN_Dismissal
 {
     Cancel,

@@ -59,9 +59,7 @@ KIN_MainWindow::KIN_MainWindow() : QMainWindow(nullptr), KIT_SafeObject("KIN_Mai
     m_pDetails = new KIN_WidgetDetails();
     m_pQPeriodList = new KIT_QT_ListWidget0();
 
-    KIN_WindowViews::Parts views;
-    m_pViews = std::make_unique<KIN_WindowViews>(views);
-    m_pSession = new KIN_DocumentSession(*m_pViews, this);
+    m_pSession = new KIN_DocumentSession(m_views, this);
     const KIN_DataDiagram* pContent = &m_pSession->GetContent();
     m_pView = new KIN_ViewPeriods(this, pContent, m_pQPeriodList);
     m_pRuler = new KIN_ViewYears(this, pContent, m_pView);
@@ -74,7 +72,7 @@ KIN_MainWindow::KIN_MainWindow() : QMainWindow(nullptr), KIT_SafeObject("KIN_Mai
     CreateMenus();
     PublishReferences();
     CreateDocks();
-    *m_pViews = KIN_WindowViews(
+    m_views = KIN_WindowViews(
         KIN_WindowViews::Parts{this, pContent, m_pView, m_pRuler, m_pQPeriodList, m_pFindPeriod});
 
     connect(m_pQPeriodList, &QListWidget::itemClicked, this,

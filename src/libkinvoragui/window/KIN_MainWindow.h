@@ -2,11 +2,11 @@
 #define KIN_MAINWINDOW_H
 
 #include "KIN_Texts.h"
+#include "KIN_WindowViews.h"
 #include "KIT_SafeObject.h"
 
 #include <QMainWindow>
 
-#include <memory>
 #include <string>
 
 class KIN_DlgDiagramLimits;
@@ -19,7 +19,6 @@ class KIN_ViewPeriods;
 class KIN_ViewYears;
 class KIN_WidgetDetails;
 class KIN_WidgetFindPeriod;
-class KIN_WindowViews;
 class KIT_QT_ListWidget0;
 struct KIN_DataImage;
 struct KIN_DataLink;
@@ -120,7 +119,7 @@ private:
     KIN_WidgetDetails* m_pDetails = nullptr;
     KIT_QT_ListWidget0* m_pQPeriodList = nullptr;
     KIN_WidgetFindPeriod* m_pFindPeriod = nullptr;
-    std::unique_ptr<KIN_WindowViews> m_pViews;
+    KIN_WindowViews m_views; // given its parts once the widgets exist
     KIN_DocumentSession* m_pSession = nullptr;
     KIN_DlgDiagramLimits* m_pDlgLimits = nullptr;
     KIN_DlgDiagramShift* m_pDlgShift = nullptr;

@@ -25,6 +25,7 @@ public:
         KIN_WidgetFindPeriod* pFindPeriod = nullptr;
     };
 
+    KIN_WindowViews() = default;
     explicit KIN_WindowViews(const Parts& parts) : m_parts(parts) {}
 
     void RebuildViews() override;

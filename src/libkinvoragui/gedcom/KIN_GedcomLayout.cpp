@@ -4,7 +4,6 @@
 #include "KIN_GedcomTreeLayout.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 std::int64_t KIN_GedcomLayout::LinkLength(const KIN_GedcomTree& tree,
@@ -40,30 +39,74 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     KIN_GedcomTreeLayout treeLayout(m_tree, m_lifespans);
     if (!treeLayout.Arrange(progress, columns))
         return false;
-    std::int64_t nBest = LinkLength(m_tree, columns);
-    // A reordering never widens the diagram beyond the tree order's own width.
-    const std::int32_t nWidthLimit = KIN_GedcomRows::Width(columns);
-    std::vector<std::int32_t> tried;
-    // The sweeps report nothing: the progress already stood at the layout's end.
+    const KIN_GedcomRows& rows = treeLayout.Rows();
+    Candidate swept;
+    if (!Sweep(treeLayout, std::move(columns), Sweeps(rows.All().size()), progress, swept))
+        return false;
+    Candidate compacted = Compact(rows, swept);
+    if (rows.All().size() <= kMostEraRows && !TryEras(rows, progress, swept, compacted))
+        return false;
+    if (m_dAllowance > 0)
+        Pack(rows, swept.columns);
+    columns = std::move(m_dAllowance > 0 ? swept.columns : compacted.columns);
+    return true;
+}
+
+// The forest cut into eras is another shape, not another order: each is laid out and swept on
+// its own, and kept when its links are shorter in a greater proportion than it is wider.
+bool KIN_GedcomLayout::TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& progress,
+                               Candidate& swept, Candidate& compacted) const
+{
+    const std::int32_t nWidth = std::max(compacted.nWidth, 1);
+    const auto cost = [nWidth](const Candidate& candidate) {
+        return static_cast<double>(candidate.nLength) * std::max(candidate.nWidth, nWidth) / nWidth;
+    };
+    for (std::int32_t nEra = kFewestEraGenerations; nEra <= kMostEraGenerations; ++nEra)
+    {
+        KIN_GedcomTreeLayout eras(m_tree, m_lifespans, KIN_GedcomRowForest::InLaws::UnderTheirChild,
+                                  nEra);
+        KIN_GedcomProgress quiet(nullptr);
+        std::vector<std::int32_t> tried;
+        eras.Arrange(quiet, tried);
+        Candidate sweptEras;
+        if (!Sweep(eras, std::move(tried), kLeastSweeps, progress, sweptEras))
+            return false;
+        Candidate compactedEras = Compact(rows, sweptEras);
+        if (cost(compactedEras) < cost(compacted))
+        {
+            swept = std::move(sweptEras);
+            compacted = std::move(compactedEras);
+        }
+    }
+    return true;
+}
+
+KIN_GedcomLayout::Candidate KIN_GedcomLayout::Measure(std::vector<std::int32_t> columns) const
+{
+    const std::int64_t nLength = LinkLength(m_tree, columns);
+    const std::int32_t nWidth = KIN_GedcomRows::Width(columns);
+    return {std::move(columns), nLength, nWidth};
+}
+
+// The sweeps report nothing: the progress already stood at the layout's end. A reordering is
+// kept when its links are shorter and it is no wider than the tree order (tried).
+bool KIN_GedcomLayout::Sweep(KIN_GedcomTreeLayout& treeLayout, std::vector<std::int32_t> tried,
+                             std::int32_t nSweeps, KIN_GedcomProgress& progress,
+                             Candidate& best) const
+{
+    best = Measure(tried);
+    const std::int32_t nWidthLimit = best.nWidth;
     KIN_GedcomProgress quiet(nullptr);
-    const std::int32_t nSweeps = Sweeps(treeLayout.Rows().All().size());
     for (std::int32_t nSweep = 0; nSweep < nSweeps; ++nSweep)
     {
         if (progress.Cancelled())
             return false;
-        treeLayout.Reorder(m_tree, nSweep == 0 ? columns : tried);
+        treeLayout.Reorder(m_tree, tried);
         treeLayout.Arrange(quiet, tried);
         const std::int64_t nLength = LinkLength(m_tree, tried);
-        if (nLength < nBest && KIN_GedcomRows::Width(tried) <= nWidthLimit)
-        {
-            nBest = nLength;
-            columns = tried;
-        }
+        if (nLength < best.nLength && KIN_GedcomRows::Width(tried) <= nWidthLimit)
+            best = Measure(tried);
     }
-    if (m_dAllowance > 0)
-        Pack(treeLayout.Rows(), columns);
-    else
-        Compact(treeLayout.Rows(), nBest, columns);
     return true;
 }
 
@@ -88,11 +131,11 @@ void KIN_GedcomLayout::Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t
 }
 
 // Readability before width: the compacted columns are kept only when no longer in all.
-void KIN_GedcomLayout::Compact(const KIN_GedcomRows& rows, std::int64_t nLength,
-                               std::vector<std::int32_t>& columns) const
+KIN_GedcomLayout::Candidate KIN_GedcomLayout::Compact(const KIN_GedcomRows& rows,
+                                                      const Candidate& candidate) const
 {
-    std::vector<std::int32_t> compacted = columns;
-    KIN_GedcomCompaction(rows).Compact(compacted);
-    if (LinkLength(m_tree, compacted) <= nLength)
-        columns = std::move(compacted);
+    std::vector<std::int32_t> columns = candidate.columns;
+    KIN_GedcomCompaction(rows).Compact(columns);
+    Candidate compacted = Measure(std::move(columns));
+    return compacted.nLength <= candidate.nLength ? compacted : candidate;
 }

@@ -6,6 +6,7 @@
 #include "KIN_GedcomRows.h"
 #include "KIN_GedcomTracks.h"
 #include "KIN_GedcomTree.h"
+#include "KIN_GedcomTreeLayout.h"
 
 #include <cstdint>
 #include <vector>
@@ -26,8 +27,12 @@
 //    left while the people alive in any year keep their order, which narrows the diagram and
 //    shortens the longest links without making new crossings; it is kept only when the links
 //    are no longer in all.
-// 4. With an allowance, the columns are then packed in time into tracks that keep that order
-//    (KIN_GedcomTracks): narrower, at the cost of longer links that cross more people.
+// 4. A forest of up to kMostEraRows rows is laid out again cut into eras of a few generations
+//    (KIN_GedcomRowForest), swept and compacted the same way: where many houses marry each
+//    other, the order that keeps one era's marriages short is not the next era's. The eras
+//    are kept when their links are shorter in a greater proportion than they are wider.
+// 5. With an allowance, the kept order is instead packed in time into tracks that keep that
+//    order (KIN_GedcomTracks): narrower, at the cost of longer links that cross more people.
 // The same file always gives the same columns.
 class KIN_GedcomLayout
 {
@@ -37,6 +42,11 @@ public:
     static constexpr std::size_t kLeastSweeps = 2;
     static constexpr std::size_t kMostSweeps = 6;
     static constexpr std::size_t kSweepRows = 120000;
+    // Forests up to this many rows are also tried cut into eras of these many generations,
+    // with the fewest sweeps each.
+    static constexpr std::size_t kMostEraRows = 10000;
+    static constexpr std::int32_t kFewestEraGenerations = 3;
+    static constexpr std::int32_t kMostEraGenerations = 4;
 
     // dAllowance: 0 keeps the tree order's width; else how much wider than the least width
     // the packed diagram may grow to keep families together.
@@ -56,10 +66,22 @@ public:
     static std::int32_t Sweeps(std::size_t nRows);
 
 private:
+    struct Candidate
+    {
+        std::vector<std::int32_t> columns;
+        std::int64_t nLength = 0; // LinkLength
+        std::int32_t nWidth = 0;
+    };
+    Candidate Measure(std::vector<std::int32_t> columns) const;
+    // best: the shortest of the tree order (tried) and its reorderings; false when cancelled.
+    bool Sweep(KIN_GedcomTreeLayout& treeLayout, std::vector<std::int32_t> tried,
+               std::int32_t nSweeps, KIN_GedcomProgress& progress, Candidate& best) const;
+    Candidate Compact(const KIN_GedcomRows& rows, const Candidate& candidate) const;
+    // Replaces swept and compacted by the forest cut into eras where that is better; false
+    // when cancelled.
+    bool TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& progress, Candidate& swept,
+                 Candidate& compacted) const;
     void Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t>& columns) const;
-    // nLength: the total link length of columns.
-    void Compact(const KIN_GedcomRows& rows, std::int64_t nLength,
-                 std::vector<std::int32_t>& columns) const;
 
     const KIN_GedcomTree& m_tree;
     const std::vector<KIN_GedcomLifespan>& m_lifespans;

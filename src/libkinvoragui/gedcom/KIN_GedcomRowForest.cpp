@@ -5,15 +5,22 @@
 #include <algorithm>
 
 KIN_GedcomRowForest::KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_GedcomRows& rows,
-                                         InLaws inLaws)
+                                         InLaws inLaws, std::int32_t nEraGenerations)
     : m_rows(rows), m_inLaws(inLaws), m_children(rows.All().size()),
       m_inLawSides(rows.All().size(), 0)
 {
-    std::vector<std::int32_t> parentRows = FindParentRows(tree);
+    std::vector<std::int32_t> depths;
+    std::vector<std::int32_t> parentRows = FindParentRows(tree, depths);
     std::vector<std::int64_t> keys(parentRows.size());
     for (std::size_t n = 0; n < keys.size(); ++n)
         keys[n] = 2 * rows.All()[n].nStart;
     HangInLaws(tree, parentRows, keys);
+    for (std::size_t n = 0; n < parentRows.size() && nEraGenerations > 0; ++n)
+    {
+        if (parentRows[n] >= 0 && !IsInLaw(static_cast<std::int32_t>(n)) &&
+            depths[n] % nEraGenerations == 0)
+            parentRows[n] = -1;
+    }
     ListChildren(parentRows, keys);
     std::vector<char> visited(parentRows.size(), 0);
     for (std::size_t n = 0; n < parentRows.size(); ++n)
@@ -28,11 +35,13 @@ KIN_GedcomRowForest::KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_G
     }
 }
 
-std::vector<std::int32_t> KIN_GedcomRowForest::FindParentRows(const KIN_GedcomTree& tree) const
+std::vector<std::int32_t>
+KIN_GedcomRowForest::FindParentRows(const KIN_GedcomTree& tree,
+                                    std::vector<std::int32_t>& depths) const
 {
     const std::vector<KIN_GedcomRows::Row>& rows = m_rows.All();
     std::vector<std::int32_t> parentRows(rows.size(), -1);
-    std::vector<std::int32_t> depths(rows.size(), 0);
+    depths.assign(rows.size(), 0);
     for (std::size_t nRow = 0; nRow < rows.size(); ++nRow)
     {
         // Rows come by start: a parent row after this one belongs to bad data, depth 0.

@@ -29,8 +29,11 @@ public:
         BesideTheirChild
     };
 
+    // nEraGenerations: 0 keeps every line of descent in one tree; else a row whose line of rows
+    // above it is a multiple of nEraGenerations long starts a tree of its own, an era of the
+    // line, which the layout may then place apart from the generations before it.
     KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_GedcomRows& rows,
-                        InLaws inLaws = InLaws::UnderTheirChild);
+                        InLaws inLaws = InLaws::UnderTheirChild, std::int32_t nEraGenerations = 0);
 
     // The rows hanging under nRow, by start at first: its children's rows, and the in-law rows
     // of its own people (or, beside their child's, of its children's).
@@ -55,7 +58,9 @@ public:
 
 private:
     static std::size_t At(std::int32_t nRow) { return static_cast<std::size_t>(nRow); }
-    std::vector<std::int32_t> FindParentRows(const KIN_GedcomTree& tree) const;
+    // depths: set to the length of the line of rows above each row.
+    std::vector<std::int32_t> FindParentRows(const KIN_GedcomTree& tree,
+                                             std::vector<std::int32_t>& depths) const;
     void HangInLaws(const KIN_GedcomTree& tree, std::vector<std::int32_t>& parentRows,
                     std::vector<std::int64_t>& keys);
     void ListChildren(const std::vector<std::int32_t>& parentRows,

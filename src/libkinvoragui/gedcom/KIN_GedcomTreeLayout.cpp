@@ -12,8 +12,10 @@ constexpr std::int64_t kMaxOutlineCells = 8000000;
 
 KIN_GedcomTreeLayout::KIN_GedcomTreeLayout(const KIN_GedcomTree& tree,
                                            const std::vector<KIN_GedcomLifespan>& lifespans,
-                                           KIN_GedcomRowForest::InLaws inLaws)
-    : m_lifespans(lifespans), m_rows(tree, lifespans), m_forest(tree, m_rows, inLaws)
+                                           KIN_GedcomRowForest::InLaws inLaws,
+                                           std::int32_t nEraGenerations)
+    : m_lifespans(lifespans), m_rows(tree, lifespans),
+      m_forest(tree, m_rows, inLaws, nEraGenerations)
 {
 }
 

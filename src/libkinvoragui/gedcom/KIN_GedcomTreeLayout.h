@@ -32,9 +32,11 @@ class KIN_GedcomTreeLayout
 public:
     static constexpr std::int32_t kWidth = KIN_GedcomRows::kWidth;
 
+    // inLaws, nEraGenerations: the shape of the forest (KIN_GedcomRowForest).
     KIN_GedcomTreeLayout(
         const KIN_GedcomTree& tree, const std::vector<KIN_GedcomLifespan>& lifespans,
-        KIN_GedcomRowForest::InLaws inLaws = KIN_GedcomRowForest::InLaws::UnderTheirChild);
+        KIN_GedcomRowForest::InLaws inLaws = KIN_GedcomRowForest::InLaws::UnderTheirChild,
+        std::int32_t nEraGenerations = 0);
 
     // The column of each person, -1 for those not drawn; false when the caller cancelled.
     bool Arrange(KIN_GedcomProgress& progress, std::vector<std::int32_t>& columns);

@@ -384,6 +384,46 @@ TEST(GedcomLayoutTest, HousesThatIntermarryStandSideBySide)
         EXPECT_EQ(founders[n] > founders[n - 1], bRising) << n;
 }
 
+// A line of seven generations, the fourth of whom marries a woman whose parents are in the
+// file: cut into eras of n generations, the line starts a new tree every n generations, and
+// the wife's parents still hang beside her.
+TEST(GedcomLayoutTest, LinesAreCutIntoErasOfTheGenerationsAsked)
+{
+    std::string text = "0 HEAD\n";
+    for (int n = 0; n < 7; ++n)
+        text += Person(n, "1 SEX M\n1 BIRT\n2 DATE " + std::to_string(1600 + 30 * n) + "\n");
+    for (int n = 1; n < 7; ++n)
+        text += Family(n, n - 1, -1, n);
+    text += Person(10, "1 SEX F\n1 BIRT\n2 DATE 1692\n") +
+            Person(11, "1 SEX M\n1 BIRT\n2 DATE 1660\n") + Family(10, 11, -1, 10) +
+            "0 @F11@ FAM\n1 HUSB @I3@\n1 WIFE @I10@\n0 TRLR\n";
+    KIN_GedcomProgress progress(nullptr);
+    KIN_GedcomTree tree;
+    std::vector<KIN_GedcomLifespan> lifespans;
+    ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(text, tree));
+    ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
+    const KIN_GedcomRows rows(tree, lifespans);
+    const auto father =
+        std::find_if(tree.people.begin(), tree.people.end(),
+                     [](const KIN_GedcomPerson& person) { return person.xref == "I11"; });
+    ASSERT_NE(father, tree.people.end());
+    const std::int32_t nInLaws =
+        rows.RowOf(static_cast<std::int32_t>(father - tree.people.begin()));
+    struct Case
+    {
+        std::int32_t nEraGenerations;
+        std::size_t nRoots;
+    };
+    for (const Case& test : {Case{0, 1}, Case{2, 4}, Case{3, 3}, Case{4, 2}, Case{7, 1}})
+    {
+        const KIN_GedcomRowForest forest(tree, rows, KIN_GedcomRowForest::InLaws::UnderTheirChild,
+                                         test.nEraGenerations);
+        EXPECT_EQ(forest.Roots().size(), test.nRoots) << test.nEraGenerations;
+        EXPECT_TRUE(forest.IsInLaw(nInLaws)) << test.nEraGenerations;
+        EXPECT_EQ(forest.PostOrder().size(), rows.All().size()) << test.nEraGenerations;
+    }
+}
+
 // Many records, all valid: the import finishes and counts them all.
 TEST(GedcomLayoutTest, HundredsOfThousandsOfRecordsAreRead)
 {

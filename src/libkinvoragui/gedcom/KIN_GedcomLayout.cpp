@@ -104,8 +104,9 @@ bool KIN_GedcomLayout::Sweep(KIN_GedcomTreeLayout& treeLayout, std::vector<std::
         treeLayout.Reorder(m_tree, tried);
         treeLayout.Arrange(quiet, tried);
         const std::int64_t nLength = LinkLength(m_tree, tried);
-        if (nLength < best.nLength && KIN_GedcomRows::Width(tried) <= nWidthLimit)
-            best = Measure(tried);
+        const std::int32_t nWidth = KIN_GedcomRows::Width(tried);
+        if (nLength < best.nLength && nWidth <= nWidthLimit)
+            best = {tried, nLength, nWidth};
     }
     return true;
 }

@@ -15,10 +15,10 @@ KIN_GedcomRowForest::KIN_GedcomRowForest(const KIN_GedcomTree& tree, const KIN_G
     for (std::size_t n = 0; n < keys.size(); ++n)
         keys[n] = 2 * rows.All()[n].nStart;
     HangInLaws(tree, parentRows, keys);
-    for (std::size_t n = 0; n < parentRows.size() && nEraGenerations > 0; ++n)
+    for (std::size_t n = 0; n < parentRows.size(); ++n)
     {
-        if (parentRows[n] >= 0 && !IsInLaw(static_cast<std::int32_t>(n)) &&
-            depths[n] % nEraGenerations == 0)
+        const bool bEraStarts = nEraGenerations > 0 && depths[n] % nEraGenerations == 0;
+        if (bEraStarts && !IsInLaw(static_cast<std::int32_t>(n)))
             parentRows[n] = -1;
     }
     ListChildren(parentRows, keys);

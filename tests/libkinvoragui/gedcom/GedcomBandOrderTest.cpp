@@ -39,20 +39,20 @@ TEST(GedcomBandOrderTest, ChainsComeOutInLine)
                              static_cast<std::int32_t>(n + 1),
                              static_cast<double>(random() % static_cast<unsigned>(widths[n + 1]))});
         }
-        const KIN_GedcomBandOrder rootOrder(widths, links);
+        const KIN_GedcomBandOrder bandOrder(widths, links);
         std::vector<std::int32_t> start = Identity(nTrees);
         std::shuffle(start.begin(), start.end(), random);
-        const std::vector<std::int32_t> sifted = rootOrder.Sift(start);
-        EXPECT_EQ(rootOrder.Sift(start), sifted);
+        const std::vector<std::int32_t> sifted = bandOrder.Sift(start);
+        EXPECT_EQ(bandOrder.Sift(start), sifted);
         std::vector<std::int32_t> sorted = sifted;
         std::sort(sorted.begin(), sorted.end());
         ASSERT_EQ(sorted, Identity(nTrees));
 
-        double dBest = rootOrder.Length(sorted);
+        double dBest = bandOrder.Length(sorted);
         do
-            dBest = std::min(dBest, rootOrder.Length(sorted));
+            dBest = std::min(dBest, bandOrder.Length(sorted));
         while (std::next_permutation(sorted.begin(), sorted.end()));
-        EXPECT_NEAR(rootOrder.Length(sifted), dBest, 1e-9) << nSeed;
+        EXPECT_NEAR(bandOrder.Length(sifted), dBest, 1e-9) << nSeed;
     }
 }
 
@@ -82,11 +82,11 @@ TEST(GedcomBandOrderTest, SiftingEndsWhereNoMoveGains)
                 links.push_back({nA, static_cast<double>(random() % 10), nB,
                                  static_cast<double>(random() % 10)});
         }
-        const KIN_GedcomBandOrder rootOrder(widths, links, 100);
+        const KIN_GedcomBandOrder bandOrder(widths, links, 100);
         const std::vector<std::int32_t> start = Identity(nTrees);
-        const std::vector<std::int32_t> sifted = rootOrder.Sift(start);
-        const double dLength = rootOrder.Length(sifted);
-        EXPECT_LE(dLength, rootOrder.Length(start));
+        const std::vector<std::int32_t> sifted = bandOrder.Sift(start);
+        const double dLength = bandOrder.Length(sifted);
+        EXPECT_LE(dLength, bandOrder.Length(start));
         const auto at = [&](std::int32_t nTree)
         { return std::find(sifted.begin(), sifted.end(), nTree) - sifted.begin(); };
         EXPECT_LT(at(static_cast<std::int32_t>(nTrees - 2)),
@@ -101,11 +101,12 @@ TEST(GedcomBandOrderTest, SiftingEndsWhereNoMoveGains)
                     continue; // those without links stay where they are
                 moved.erase(moved.begin() + static_cast<std::ptrdiff_t>(nFrom));
                 moved.insert(moved.begin() + static_cast<std::ptrdiff_t>(nTo), nTree);
-                EXPECT_GE(rootOrder.Length(moved), dLength - 1e-6) << nSeed;
+                EXPECT_GE(bandOrder.Length(moved), dLength - 1e-6) << nSeed;
             }
         }
     }
 }
+
 // Thousands of trees in a line, handed over in a scattered order: too many to sift, they are
 // still walked into line, far shorter than they came.
 TEST(GedcomBandOrderTest, ManyTreesAreWalkedIntoLine)

@@ -63,19 +63,25 @@ std::string RandomTree(std::uint32_t nSeed, int nPeople)
     return GedcomFile(people + families);
 }
 
-// A random tree of the seed, read and with its years estimated, for the layouts to arrange.
-class GedcomRandomTreeTest : public ::testing::TestWithParam<std::uint32_t>
+// The tree of a file, read and with its years estimated, for the layouts to arrange.
+struct EstimatedTree
 {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(RandomTree(GetParam(), 400), tree));
-        ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
-    }
-
     KIN_GedcomProgress progress{nullptr};
     KIN_GedcomTree tree;
     std::vector<KIN_GedcomLifespan> lifespans;
+
+    void Read(const std::string& text)
+    {
+        ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(text, tree));
+        ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
+    }
+};
+
+// A random tree of the seed.
+class GedcomRandomTreeTest : public ::testing::TestWithParam<std::uint32_t>, protected EstimatedTree
+{
+protected:
+    void SetUp() override { Read(RandomTree(GetParam(), 400)); }
 };
 
 // Everyone drawn and only they have a column, each row's people stand side by side, and no
@@ -397,12 +403,10 @@ TEST(GedcomLayoutTest, LinesAreCutIntoErasOfTheGenerationsAsked)
     text += Person(10, "1 SEX F\n1 BIRT\n2 DATE 1692\n") +
             Person(11, "1 SEX M\n1 BIRT\n2 DATE 1660\n") + Family(10, 11, -1, 10) +
             "0 @F11@ FAM\n1 HUSB @I3@\n1 WIFE @I10@\n0 TRLR\n";
-    KIN_GedcomProgress progress(nullptr);
-    KIN_GedcomTree tree;
-    std::vector<KIN_GedcomLifespan> lifespans;
-    ASSERT_TRUE(KIN_GedcomTreeReader(progress).Read(text, tree));
-    ASSERT_TRUE(KIN_GedcomEstimator(tree, 2026).Estimate(progress, lifespans));
-    const KIN_GedcomRows rows(tree, lifespans);
+    EstimatedTree line;
+    ASSERT_NO_FATAL_FAILURE(line.Read(text));
+    const KIN_GedcomTree& tree = line.tree;
+    const KIN_GedcomRows rows(tree, line.lifespans);
     const auto father =
         std::find_if(tree.people.begin(), tree.people.end(),
                      [](const KIN_GedcomPerson& person) { return person.xref == "I11"; });

@@ -75,11 +75,17 @@ start_program() {
     app_pid=$!
 }
 
-# wait_window REGEX: prints the id of the program's window once its title matches.
+# wait_window REGEX: prints the id of the program's window once its title matches. Searches
+# again until the time is up: one search fails outright when a window it is reading closes
+# meanwhile (a dialog giving way to the main window).
 wait_window() {
-    local id
-    if ! id="$(timeout "$wait_limit" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null |
-        head -n 1)" || [ -z "$id" ]; then
+    local id=""
+    local deadline=$((SECONDS + wait_limit))
+    while [ -z "$id" ] && [ "$SECONDS" -lt "$deadline" ]; do
+        id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)" || id=""
+        [ -n "$id" ] || sleep 0.2
+    done
+    if [ -z "$id" ]; then
         kill -0 "$app_pid" 2>/dev/null || fail "the program ended before showing a window titled /$1/"
         fail "no window titled /$1/ within ${wait_limit}s (titles: $(xdotool search --name . \
             getwindowname %@ 2>/dev/null | tr '\n' '|'))"

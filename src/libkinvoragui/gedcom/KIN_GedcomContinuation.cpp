@@ -133,7 +133,10 @@ std::string KIN_GedcomContinuation::Mend(std::string_view bytes, Kind kind)
         const std::size_t nTail = UnfinishedTail(line, kind);
         const std::size_t nValue = nTail == 0 ? 0 : ConcValueAt(units, nNext);
         if (nValue == 0)
+        {
+            nUnit = nNext - 1; // "\r\n" is one line end, not an empty line after it
             continue;
+        }
         // line ... [tail] [line end] [CONC prefix] value  becomes  line ... [end] [prefix] tail
         // value
         const std::size_t nTailAt = nUnit * units.Size() - nTail;

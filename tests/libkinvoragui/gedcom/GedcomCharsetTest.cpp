@@ -93,6 +93,21 @@ TEST(GedcomCharsetTest, CharactersCutBeforeAConcLineAreJoined)
         EXPECT_EQ(TitleOf(Utf16(text, bBigEndian, true)), "Tree \xF0\x9F\x8C\xB3 Oak");
 }
 
+// A file cut inside a character at its very end, with CR LF line ends, mends no CONC line
+// elsewhere: the unfinished end is not the end of some line before it.
+TEST(GedcomCharsetTest, UnfinishedCharacterAtTheFileEndMovesNothing)
+{
+    const auto crlf = [](std::string text)
+    {
+        for (std::size_t n = text.find('\n'); n != std::string::npos; n = text.find('\n', n + 2))
+            text.insert(n, 1, '\r');
+        return text;
+    };
+    EXPECT_EQ(TitleOf(crlf(OnePerson("UTF-8", "Jo\n2 CONC hn")) + "\xC3"), "John");
+    EXPECT_EQ(TitleOf(crlf(OnePerson("ANSEL", "Jo\n2 CONC hn")) + std::string(200, '\xE2')),
+              "John");
+}
+
 TEST(GedcomCharsetTest, HeaderCharChoosesTheSingleByteSets)
 {
     EXPECT_EQ(TitleOf(OnePerson("ANSI", "Ren\351e \212koda \200")), "Renée Škoda €");

@@ -1,5 +1,6 @@
 #include "KIN_GedcomLayoutMeasure.h"
 
+#include "KIN_GedcomCrossings.h"
 #include "KIN_GedcomRows.h"
 
 #include <algorithm>
@@ -8,42 +9,6 @@
 namespace
 {
 constexpr std::int32_t kWidth = KIN_GedcomRows::kWidth;
-
-struct Leg
-{
-    std::int64_t nYear;
-    std::int32_t nLeft; // the columns of its two ends, left and right
-    std::int32_t nRight;
-    std::int32_t nParent;
-    std::int32_t nChild;
-};
-
-// Counts of periods by first column, over the periods alive in the year swept to.
-class ColumnCounts
-{
-public:
-    explicit ColumnCounts(std::size_t nColumns) : m_tree(nColumns + 1, 0) {}
-    void Add(std::int32_t nColumn, std::int64_t nDelta)
-    {
-        for (auto n = static_cast<std::size_t>(nColumn) + 1; n < m_tree.size(); n += n & (~n + 1))
-            m_tree[n] += nDelta;
-    }
-    // Periods with a first column from nLeft to nRight.
-    std::int64_t Count(std::int32_t nLeft, std::int32_t nRight) const
-    {
-        return nRight < nLeft ? 0 : Prefix(nRight) - Prefix(nLeft - 1);
-    }
-
-private:
-    std::int64_t Prefix(std::int32_t nColumn) const
-    {
-        std::int64_t nSum = 0;
-        for (auto n = static_cast<std::size_t>(std::max(nColumn + 1, 0)); n > 0; n -= n & (~n + 1))
-            nSum += m_tree[std::min(n, m_tree.size() - 1)];
-        return nSum;
-    }
-    std::vector<std::int64_t> m_tree;
-};
 
 double Quantile(std::vector<std::int32_t> values, double dShare)
 {
@@ -96,7 +61,6 @@ KIN_GedcomLayoutMeasure::Of(const KIN_GedcomTree& tree,
 
     std::size_t nCouples = 0;
     std::size_t nBeside = 0;
-    std::vector<Leg> legs;
     std::vector<std::int32_t> distances;
     for (const KIN_GedcomFamily& family : tree.families)
     {
@@ -120,11 +84,6 @@ KIN_GedcomLayoutMeasure::Of(const KIN_GedcomTree& tree,
                 const std::int32_t nFrom = std::min(column(nParent), column(nChild));
                 const std::int32_t nTo = std::max(column(nParent), column(nChild));
                 distances.push_back(nTo - nFrom);
-                // From middle to middle: a period at column c reaches into the leg when
-                // nFrom <= c <= nTo.
-                if (nTo > nFrom)
-                    legs.push_back({lifespans[static_cast<std::size_t>(nParent)].nBegin + kLegYears,
-                                    nFrom, nTo, nParent, nChild});
             }
         }
     }
@@ -140,43 +99,10 @@ KIN_GedcomLayoutMeasure::Of(const KIN_GedcomTree& tree,
     measure.dLegPerPerson =
         nDrawn == 0 ? 0 : static_cast<double>(nLength) / static_cast<double>(nDrawn);
 
-    // Sweep the years: periods come in at their begin and leave after their end.
-    std::vector<std::pair<std::int64_t, std::int32_t>>
-        changes; // (year, person + 1 or -(person + 1))
-    for (std::size_t n = 0; n < lifespans.size(); ++n)
-    {
-        if (!lifespans[n].bDrawn)
-            continue;
-        changes.emplace_back(lifespans[n].nBegin, static_cast<std::int32_t>(n) + 1);
-        changes.emplace_back(lifespans[n].nEnd + 1, -static_cast<std::int32_t>(n) - 1);
-    }
-    std::sort(changes.begin(), changes.end());
-    std::sort(legs.begin(), legs.end(),
-              [](const Leg& a, const Leg& b) { return a.nYear < b.nYear; });
-    ColumnCounts alive(static_cast<std::size_t>(nWidth) + 1);
-    std::size_t nChange = 0;
-    std::int64_t nCrossings = 0;
-    const auto isAlive = [&](std::int32_t nPerson, std::int64_t nYear)
-    {
-        const KIN_GedcomLifespan& lifespan = lifespans[static_cast<std::size_t>(nPerson)];
-        return lifespan.nBegin <= nYear && nYear <= lifespan.nEnd;
-    };
-    for (const Leg& leg : legs)
-    {
-        for (; nChange < changes.size() && changes[nChange].first <= leg.nYear; ++nChange)
-        {
-            const std::int32_t nSigned = changes[nChange].second;
-            const std::int32_t nPerson = std::abs(nSigned) - 1;
-            alive.Add(columns[static_cast<std::size_t>(nPerson)], nSigned > 0 ? 1 : -1);
-        }
-        std::int64_t nCrossed = alive.Count(leg.nLeft, leg.nRight);
-        for (const std::int32_t nEnd : {leg.nParent, leg.nChild})
-            nCrossed -= isAlive(nEnd, leg.nYear) ? 1 : 0;
-        nCrossings += nCrossed;
-    }
+    const KIN_GedcomCrossings::Count crossings = KIN_GedcomCrossings(tree, lifespans).Of(columns);
+    const auto nCrossings = static_cast<double>(crossings.nCrossings);
     measure.dCrossingsPerLeg =
-        legs.empty() ? 0 : static_cast<double>(nCrossings) / static_cast<double>(legs.size());
-    measure.dCrossingsPerPerson =
-        nDrawn == 0 ? 0 : static_cast<double>(nCrossings) / static_cast<double>(nDrawn);
+        crossings.nLegs == 0 ? 0 : nCrossings / static_cast<double>(crossings.nLegs);
+    measure.dCrossingsPerPerson = nDrawn == 0 ? 0 : nCrossings / static_cast<double>(nDrawn);
     return measure;
 }

@@ -8,12 +8,10 @@
 #include <vector>
 
 // How readable a layout of a tree is, as the diagram draws it: periods kWidth columns wide,
-// an elbow from each parent to each child whose level leg runs at the parent's begin plus
-// kLegYears (just below the title) from the parent's middle to the child's.
+// an elbow from each parent to each child whose level leg crosses other periods as
+// KIN_GedcomCrossings counts them.
 struct KIN_GedcomLayoutMeasure
 {
-    static constexpr std::int64_t kLegYears = 9;
-
     double dWidthToBound = 0;   // columns used against the least any layout could use
     double dCouplesBeside = 0;  // share of drawn couples standing side by side
     double dDistanceMedian = 0; // parent-child horizontal distance, in columns

@@ -40,11 +40,15 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     if (!treeLayout.Arrange(progress, columns))
         return false;
     const KIN_GedcomRows& rows = treeLayout.Rows();
+    // No stage may make the legs cross more people than the tree order does.
+    const std::int64_t nMostCrossings = m_crossings.Of(columns).nCrossings;
     Candidate swept;
-    if (!Sweep(treeLayout, std::move(columns), Sweeps(rows.All().size()), progress, swept))
+    if (!Sweep(treeLayout, std::move(columns), Sweeps(rows.All().size()), nMostCrossings, progress,
+               swept))
         return false;
-    Candidate compacted = Compact(rows, swept);
-    if (rows.All().size() <= kMostEraRows && !TryEras(rows, progress, swept, compacted))
+    Candidate compacted = Compact(rows, swept, nMostCrossings);
+    if (rows.All().size() <= kMostEraRows &&
+        !TryEras(rows, progress, nMostCrossings, swept, compacted))
         return false;
     if (m_dAllowance > 0)
         Pack(rows, swept.columns);
@@ -55,7 +59,8 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
 // The forest cut into eras is another shape, not another order: each is laid out and swept on
 // its own, and kept when its links are shorter in a greater proportion than it is wider.
 bool KIN_GedcomLayout::TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& progress,
-                               Candidate& swept, Candidate& compacted) const
+                               std::int64_t nMostCrossings, Candidate& swept,
+                               Candidate& compacted) const
 {
     const std::int32_t nWidth = std::max(compacted.nWidth, 1);
     const auto cost = [nWidth](const Candidate& candidate) {
@@ -69,10 +74,11 @@ bool KIN_GedcomLayout::TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& p
         std::vector<std::int32_t> tried;
         eras.Arrange(quiet, tried);
         Candidate sweptEras;
-        if (!Sweep(eras, std::move(tried), kLeastSweeps, progress, sweptEras))
+        if (!Sweep(eras, std::move(tried), kLeastSweeps, nMostCrossings, progress, sweptEras))
             return false;
-        Candidate compactedEras = Compact(rows, sweptEras);
-        if (cost(compactedEras) < cost(compacted))
+        Candidate compactedEras = Compact(rows, sweptEras, nMostCrossings);
+        if (cost(compactedEras) < cost(compacted) &&
+            compactedEras.nCrossings <= std::min(compacted.nCrossings, nMostCrossings))
         {
             swept = std::move(sweptEras);
             compacted = std::move(compactedEras);
@@ -85,14 +91,16 @@ KIN_GedcomLayout::Candidate KIN_GedcomLayout::Measure(std::vector<std::int32_t> 
 {
     const std::int64_t nLength = LinkLength(m_tree, columns);
     const std::int32_t nWidth = KIN_GedcomRows::Width(columns);
-    return {std::move(columns), nLength, nWidth};
+    const std::int64_t nCrossings = m_crossings.Of(columns).nCrossings;
+    return {std::move(columns), nLength, nWidth, nCrossings};
 }
 
 // The sweeps report nothing: the progress already stood at the layout's end. A reordering is
-// kept when its links are shorter and it is no wider than the tree order (tried).
+// kept when its links are shorter, it is no wider than the tree order (tried), and its legs
+// cross no more than nMostCrossings people.
 bool KIN_GedcomLayout::Sweep(KIN_GedcomTreeLayout& treeLayout, std::vector<std::int32_t> tried,
-                             std::int32_t nSweeps, KIN_GedcomProgress& progress,
-                             Candidate& best) const
+                             std::int32_t nSweeps, std::int64_t nMostCrossings,
+                             KIN_GedcomProgress& progress, Candidate& best) const
 {
     best = Measure(tried);
     const std::int32_t nWidthLimit = best.nWidth;
@@ -105,8 +113,11 @@ bool KIN_GedcomLayout::Sweep(KIN_GedcomTreeLayout& treeLayout, std::vector<std::
         treeLayout.Arrange(quiet, tried);
         const std::int64_t nLength = LinkLength(m_tree, tried);
         const std::int32_t nWidth = KIN_GedcomRows::Width(tried);
-        if (nLength < best.nLength && nWidth <= nWidthLimit)
-            best = {tried, nLength, nWidth};
+        if (nLength >= best.nLength || nWidth > nWidthLimit)
+            continue;
+        const std::int64_t nCrossings = m_crossings.Of(tried).nCrossings;
+        if (nCrossings <= nMostCrossings)
+            best = {tried, nLength, nWidth, nCrossings};
     }
     return true;
 }
@@ -131,12 +142,16 @@ void KIN_GedcomLayout::Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t
     }
 }
 
-// Readability before width: the compacted columns are kept only when no longer in all.
+// Readability before width: the compacted columns are kept only when their links are no longer
+// in all and cross no more than nMostCrossings people.
 KIN_GedcomLayout::Candidate KIN_GedcomLayout::Compact(const KIN_GedcomRows& rows,
-                                                      const Candidate& candidate) const
+                                                      const Candidate& candidate,
+                                                      std::int64_t nMostCrossings) const
 {
     std::vector<std::int32_t> columns = candidate.columns;
     KIN_GedcomCompaction(rows).Compact(columns);
     Candidate compacted = Measure(std::move(columns));
-    return compacted.nLength <= candidate.nLength ? compacted : candidate;
+    const bool bBetter =
+        compacted.nLength <= candidate.nLength && compacted.nCrossings <= nMostCrossings;
+    return bBetter ? compacted : candidate;
 }

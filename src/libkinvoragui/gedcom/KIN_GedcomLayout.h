@@ -1,6 +1,7 @@
 #ifndef KIN_GEDCOMLAYOUT_H
 #define KIN_GEDCOMLAYOUT_H
 
+#include "KIN_GedcomCrossings.h"
 #include "KIN_GedcomLifespan.h"
 #include "KIN_GedcomProgress.h"
 #include "KIN_GedcomRows.h"
@@ -21,16 +22,18 @@
 //    to their relatives outside are short, where the barycentre of a subtree of thousands of
 //    rows would hardly move it. Each order is laid out again; the one with the shortest links
 //    from parents to children is kept (the first on a tie), as long as it is no wider than
-//    the tree order.
+//    the tree order and its legs cross no more people (KIN_GedcomCrossings).
 //    Small forests get more sweeps than large ones, so the largest keep their import time.
 // 3. Without an allowance, the kept order is compacted (KIN_GedcomCompaction): each row moves
 //    left while the people alive in any year keep their order, which narrows the diagram and
-//    shortens the longest links without making new crossings; it is kept only when the links
-//    are no longer in all.
+//    shortens the longest links; it is kept only when the links are no longer in all and
+//    cross no more people than the tree order's: a leg runs before its child is born, so
+//    the child may pass people who died before that.
 // 4. A forest of up to kMostEraRows rows is laid out again cut into eras of a few generations
 //    (KIN_GedcomRowForest), swept and compacted the same way: where many houses marry each
 //    other, the order that keeps one era's marriages short is not the next era's. The eras
-//    are kept when their links are shorter in a greater proportion than they are wider.
+//    are kept when their links are shorter in a greater proportion than they are wider, and
+//    cross no more people.
 // 5. With an allowance, the kept order is instead packed in time into tracks that keep that
 //    order (KIN_GedcomTracks): narrower, at the cost of longer links that cross more people.
 // The same file always gives the same columns.
@@ -52,7 +55,8 @@ public:
     // the packed diagram may grow to keep families together.
     KIN_GedcomLayout(const KIN_GedcomTree& tree, const std::vector<KIN_GedcomLifespan>& lifespans,
                      double dAllowance = 0)
-        : m_tree(tree), m_lifespans(lifespans), m_dAllowance(dAllowance)
+        : m_tree(tree), m_lifespans(lifespans), m_dAllowance(dAllowance),
+          m_crossings(tree, lifespans)
     {
     }
 
@@ -71,21 +75,26 @@ private:
         std::vector<std::int32_t> columns;
         std::int64_t nLength = 0; // LinkLength
         std::int32_t nWidth = 0;
+        std::int64_t nCrossings = 0; // KIN_GedcomCrossings
     };
     Candidate Measure(std::vector<std::int32_t> columns) const;
     // best: the shortest of the tree order (tried) and its reorderings; false when cancelled.
     bool Sweep(KIN_GedcomTreeLayout& treeLayout, std::vector<std::int32_t> tried,
-               std::int32_t nSweeps, KIN_GedcomProgress& progress, Candidate& best) const;
-    Candidate Compact(const KIN_GedcomRows& rows, const Candidate& candidate) const;
+               std::int32_t nSweeps, std::int64_t nMostCrossings, KIN_GedcomProgress& progress,
+               Candidate& best) const;
+    // nMostCrossings: the crossings of the tree order, which no shape may exceed.
+    Candidate Compact(const KIN_GedcomRows& rows, const Candidate& candidate,
+                      std::int64_t nMostCrossings) const;
     // Replaces swept and compacted by the forest cut into eras where that is better; false
     // when cancelled.
-    bool TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& progress, Candidate& swept,
-                 Candidate& compacted) const;
+    bool TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& progress,
+                 std::int64_t nMostCrossings, Candidate& swept, Candidate& compacted) const;
     void Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t>& columns) const;
 
     const KIN_GedcomTree& m_tree;
     const std::vector<KIN_GedcomLifespan>& m_lifespans;
     double m_dAllowance;
+    KIN_GedcomCrossings m_crossings;
 };
 
 #endif

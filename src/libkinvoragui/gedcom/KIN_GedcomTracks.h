@@ -1,6 +1,7 @@
 #ifndef KIN_GEDCOMTRACKS_H
 #define KIN_GEDCOMTRACKS_H
 
+#include "KIN_GedcomCrossings.h"
 #include "KIN_GedcomRows.h"
 #include "KIN_GedcomTree.h"
 
@@ -33,7 +34,7 @@ public:
     static constexpr double kCrossingCost = 2;
     static constexpr double kNewTrackCost = 4;
     // The level leg of a parent's links runs this long after the parent's begin.
-    static constexpr std::int64_t kLegYears = 9;
+    static constexpr std::int64_t kLegYears = KIN_GedcomCrossings::kLegYears;
 
     // idealColumns: the tree-order column of each row's first person, by row.
     KIN_GedcomTracks(const KIN_GedcomTree& tree, const std::vector<KIN_GedcomLifespan>& lifespans,

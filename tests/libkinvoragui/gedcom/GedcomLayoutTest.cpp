@@ -2,6 +2,7 @@
 // overlaps and the same from one import to the next.
 #include "GedcomTestSupport.h"
 #include "KIN_GedcomCompaction.h"
+#include "KIN_GedcomCrossings.h"
 #include "KIN_GedcomEstimator.h"
 #include "KIN_GedcomLayout.h"
 #include "KIN_GedcomTreeLayout.h"
@@ -132,8 +133,9 @@ TEST_P(GedcomRandomTreeTest, DiagramIsValidWithoutOverlapsAndRepeatable)
     EXPECT_TRUE(SameDiagram(Import(text).diagram, result.diagram));
 }
 
-// The reordered layout keeps couples together without overlaps and never draws longer links
-// than the tree order it starts from; the same tree gives the same columns.
+// The reordered layout keeps couples together without overlaps and never draws longer links,
+// nor links crossing more people, than the tree order it starts from; the same tree gives the
+// same columns.
 TEST_P(GedcomRandomTreeTest, ReorderedLayoutShortensLinks)
 {
     std::vector<std::int32_t> treeOrder;
@@ -146,6 +148,8 @@ TEST_P(GedcomRandomTreeTest, ReorderedLayoutShortensLinks)
     EXPECT_EQ(columns, again);
     EXPECT_LE(KIN_GedcomLayout::LinkLength(tree, columns),
               KIN_GedcomLayout::LinkLength(tree, treeOrder));
+    const KIN_GedcomCrossings crossings(tree, lifespans);
+    EXPECT_LE(crossings.Of(columns).nCrossings, crossings.Of(treeOrder).nCrossings);
     ExpectRowsWholeWithoutOverlaps(treeLayout.Rows(), lifespans, columns);
 }
 

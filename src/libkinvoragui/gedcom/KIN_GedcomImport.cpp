@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <system_error>
 
@@ -125,6 +126,15 @@ KIN_GedcomResult KIN_GedcomImport::ReadFile(const std::string& path,
     if (!pFile)
         return Failed(KIN_GedcomError::Unreadable, SystemError());
     std::string bytes;
+    // Reserved once: growing a string of many megabytes block by block copies it again and again.
+    // Only a regular file tells its size; a folder or a pipe is read as it comes.
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error))
+    {
+        const std::uintmax_t nSize = std::filesystem::file_size(path, error);
+        if (!error)
+            bytes.reserve(static_cast<std::size_t>(nSize));
+    }
     char block[65536];
     for (;;)
     {

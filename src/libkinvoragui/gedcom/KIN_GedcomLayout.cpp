@@ -40,11 +40,10 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     if (!treeLayout.Arrange(progress, columns))
         return false;
     const KIN_GedcomRows& rows = treeLayout.Rows();
+    Candidate swept = Measure(std::move(columns));
     // No stage may make the legs cross more people than the tree order does.
-    const std::int64_t nMostCrossings = m_crossings.Of(columns).nCrossings;
-    Candidate swept;
-    if (!Sweep(treeLayout, std::move(columns), Sweeps(rows.All().size()), nMostCrossings, progress,
-               swept))
+    const std::int64_t nMostCrossings = swept.nCrossings;
+    if (!Sweep(treeLayout, Sweeps(rows.All().size()), nMostCrossings, progress, swept))
         return false;
     Candidate compacted = Compact(rows, swept, nMostCrossings);
     if (rows.All().size() <= kMostEraRows &&
@@ -73,8 +72,8 @@ bool KIN_GedcomLayout::TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& p
         KIN_GedcomProgress quiet(nullptr);
         std::vector<std::int32_t> tried;
         eras.Arrange(quiet, tried);
-        Candidate sweptEras;
-        if (!Sweep(eras, std::move(tried), kLeastSweeps, nMostCrossings, progress, sweptEras))
+        Candidate sweptEras = Measure(std::move(tried));
+        if (!Sweep(eras, kLeastSweeps, nMostCrossings, progress, sweptEras))
             return false;
         Candidate compactedEras = Compact(rows, sweptEras, nMostCrossings);
         if (cost(compactedEras) < cost(compacted) &&
@@ -96,13 +95,13 @@ KIN_GedcomLayout::Candidate KIN_GedcomLayout::Measure(std::vector<std::int32_t> 
 }
 
 // The sweeps report nothing: the progress already stood at the layout's end. A reordering is
-// kept when its links are shorter, it is no wider than the tree order (tried), and its legs
-// cross no more than nMostCrossings people.
-bool KIN_GedcomLayout::Sweep(KIN_GedcomTreeLayout& treeLayout, std::vector<std::int32_t> tried,
-                             std::int32_t nSweeps, std::int64_t nMostCrossings,
-                             KIN_GedcomProgress& progress, Candidate& best) const
+// kept when its links are shorter, it is no wider than the tree order (best on entry), and its
+// legs cross no more than nMostCrossings people.
+bool KIN_GedcomLayout::Sweep(KIN_GedcomTreeLayout& treeLayout, std::int32_t nSweeps,
+                             std::int64_t nMostCrossings, KIN_GedcomProgress& progress,
+                             Candidate& best) const
 {
-    best = Measure(tried);
+    std::vector<std::int32_t> tried = best.columns;
     const std::int32_t nWidthLimit = best.nWidth;
     KIN_GedcomProgress quiet(nullptr);
     for (std::int32_t nSweep = 0; nSweep < nSweeps; ++nSweep)

@@ -78,10 +78,10 @@ private:
         std::int64_t nCrossings = 0; // KIN_GedcomCrossings
     };
     Candidate Measure(std::vector<std::int32_t> columns) const;
-    // best: the shortest of the tree order (tried) and its reorderings; false when cancelled.
-    bool Sweep(KIN_GedcomTreeLayout& treeLayout, std::vector<std::int32_t> tried,
-               std::int32_t nSweeps, std::int64_t nMostCrossings, KIN_GedcomProgress& progress,
-               Candidate& best) const;
+    // best: on entry the tree order of treeLayout's last Arrange, on return the shortest of it
+    // and its reorderings; false when cancelled.
+    bool Sweep(KIN_GedcomTreeLayout& treeLayout, std::int32_t nSweeps, std::int64_t nMostCrossings,
+               KIN_GedcomProgress& progress, Candidate& best) const;
     // nMostCrossings: the crossings of the tree order, which no shape may exceed.
     Candidate Compact(const KIN_GedcomRows& rows, const Candidate& candidate,
                       std::int64_t nMostCrossings) const;

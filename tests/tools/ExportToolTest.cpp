@@ -300,7 +300,7 @@ TEST_F(ExportTool, DrawsAGedcomTreeOrRefusesItWithOneLine)
         {folder.Path(QStringLiteral("family.ged")), folder.Path(QStringLiteral("family.xml"))});
     ASSERT_EQ(drawn.nExitCode, 0) << drawn.errorText.toStdString();
     EXPECT_EQ(drawn.outputText,
-              QStringLiteral("Imported 2 people and 1 families; 2 with estimated dates.\n"));
+              QStringLiteral("Imported 2 people and 1 family; 2 with estimated dates.\n"));
     const sp<KIN_IDataFile> document = CreateDataFile();
     ASSERT_TRUE(document->Load(KIT_ToBytes(folder.Path(QStringLiteral("family.xml")))));
     ASSERT_EQ(document->GetData()->periods.size(), 2u);

@@ -38,6 +38,18 @@ template <class Count> std::string Number(Count nCount)
 {
     return KIT_Int64ToText(static_cast<std::int64_t>(nCount));
 }
+
+// The count with the form of its noun the build's language gives for none, one or more.
+template <class Count> std::string Counted(Count nCount, KIN_Text none, KIN_Text one, KIN_Text many)
+{
+    return Filled(nCount == 0 ? none : nCount == 1 ? one : many, Number(nCount));
+}
+
+template <class Count> std::string People(Count nCount)
+{
+    return Counted(nCount, KIN_Text::CountPeopleNone, KIN_Text::CountPeopleOne,
+                   KIN_Text::CountPeopleMany);
+}
 } // namespace
 
 KIN_GedcomOptions KIN_GedcomTexts::Options()
@@ -101,13 +113,23 @@ std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result, KIN_GedcomC
 {
     if (kind != KIN_GedcomChartKind::Everyone && !result.rootTitle.empty())
         return ChartSummary(result, kind);
-    std::string summary =
-        Filled(KIN_TextOf(KIN_Text::StatusImported),
-               {Number(result.nPeople), Number(result.nFamilies), Number(result.nEstimated)});
+    std::string summary = Filled(KIN_TextOf(KIN_Text::StatusImported),
+                                 {People(result.nPeople),
+                                  Counted(result.nFamilies, KIN_Text::CountFamiliesNone,
+                                          KIN_Text::CountFamiliesOne, KIN_Text::CountFamiliesMany),
+                                  Number(result.nEstimated)});
     if (result.nDoubtful > 0)
-        summary += Filled(KIN_Text::StatusDoubtful, Number(result.nDoubtful));
+    {
+        summary +=
+            Filled(result.nDoubtful == 1 ? KIN_Text::StatusDoubtfulOne : KIN_Text::StatusDoubtful,
+                   Number(result.nDoubtful));
+    }
     if (result.nLeftOut > 0)
-        summary += Filled(KIN_Text::StatusLeftOut, Number(result.nLeftOut));
+    {
+        summary +=
+            Filled(result.nLeftOut == 1 ? KIN_Text::StatusLeftOutOne : KIN_Text::StatusLeftOut,
+                   Number(result.nLeftOut));
+    }
     return summary;
 }
 
@@ -129,5 +151,7 @@ std::string KIN_GedcomTexts::ChartSummary(const KIN_GedcomResult& result, KIN_Ge
         break;
     }
     return Filled(KIN_TextOf(text),
-                  {result.rootTitle, Number(result.nPeople), Number(result.nGenerations)});
+                  {result.rootTitle, People(result.nPeople),
+                   Counted(result.nGenerations, KIN_Text::CountGenerationsNone,
+                           KIN_Text::CountGenerationsOne, KIN_Text::CountGenerationsMany)});
 }

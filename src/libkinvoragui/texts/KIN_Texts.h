@@ -171,6 +171,18 @@ enum class KIN_Text : int
     StatusChartAncestorsAndDescendants,
     StatusChartRelatives,
     GedcomNoPerson,
+    // A count with its noun, for none, one and more: each language has its own forms.
+    CountPeopleNone,
+    CountPeopleOne,
+    CountPeopleMany,
+    CountFamiliesNone,
+    CountFamiliesOne,
+    CountFamiliesMany,
+    CountGenerationsNone,
+    CountGenerationsOne,
+    CountGenerationsMany,
+    StatusLeftOutOne,
+    StatusDoubtfulOne,
     Count
 };
 

@@ -83,7 +83,7 @@ TEST_F(ImportGedcom, TheTreeReplacesTheDiagramAsOneStep)
     EXPECT_EQ(window.GetSession()->GetCurrentFile(), KIT_ToBytes(folder.Path(S("family.xml"))));
     EXPECT_EQ(window.windowTitle(), S("Kinvora IHM - \"family.xml\""));
     EXPECT_TRUE(
-        window.statusBar()->currentMessage().startsWith(S("Imported 3 people and 1 families; ")))
+        window.statusBar()->currentMessage().startsWith(S("Imported 3 people and 1 family; ")))
         << window.statusBar()->currentMessage().toStdString();
     EXPECT_NE(Autosave().find("Svensson"), std::string::npos);
 

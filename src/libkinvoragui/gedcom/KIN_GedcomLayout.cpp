@@ -76,8 +76,9 @@ bool KIN_GedcomLayout::TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& p
         if (!Sweep(eras, kLeastSweeps, nMostCrossings, progress, sweptEras))
             return false;
         Candidate compactedEras = Compact(rows, sweptEras, nMostCrossings);
+        // compacted never crosses more than the tree order: the sweeps and Compact keep to it.
         if (cost(compactedEras) < cost(compacted) &&
-            compactedEras.nCrossings <= std::min(compacted.nCrossings, nMostCrossings))
+            compactedEras.nCrossings <= compacted.nCrossings)
         {
             swept = std::move(sweptEras);
             compacted = std::move(compactedEras);

@@ -118,18 +118,13 @@ std::string KIN_GedcomTexts::Summary(const KIN_GedcomResult& result, KIN_GedcomC
                                   Counted(result.nFamilies, KIN_Text::CountFamiliesNone,
                                           KIN_Text::CountFamiliesOne, KIN_Text::CountFamiliesMany),
                                   Number(result.nEstimated)});
+    // Said only when some are: none needs no form of its own.
     if (result.nDoubtful > 0)
-    {
-        summary +=
-            Filled(result.nDoubtful == 1 ? KIN_Text::StatusDoubtfulOne : KIN_Text::StatusDoubtful,
-                   Number(result.nDoubtful));
-    }
+        summary += Counted(result.nDoubtful, KIN_Text::StatusDoubtful, KIN_Text::StatusDoubtfulOne,
+                           KIN_Text::StatusDoubtful);
     if (result.nLeftOut > 0)
-    {
-        summary +=
-            Filled(result.nLeftOut == 1 ? KIN_Text::StatusLeftOutOne : KIN_Text::StatusLeftOut,
-                   Number(result.nLeftOut));
-    }
+        summary += Counted(result.nLeftOut, KIN_Text::StatusLeftOut, KIN_Text::StatusLeftOutOne,
+                           KIN_Text::StatusLeftOut);
     return summary;
 }
 

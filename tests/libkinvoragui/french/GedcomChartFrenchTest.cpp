@@ -1,5 +1,6 @@
 #include "KIN_DlgGedcomChart.h"
 #include "KIN_GedcomTexts.h"
+#include "KIN_SummaryCases.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,27 +51,13 @@ TEST(GedcomChartFrench, TheDialogAndTheSummaryAreInFrench)
 // French takes the singular for none and one.
 TEST(GedcomChartFrench, TheSummaryAgreesWithItsCounts)
 {
-    struct Case
-    {
-        std::size_t nPeople, nFamilies, nDoubtful, nLeftOut;
-        const char* pSummary;
-    };
-    for (const Case& c :
-         {Case{1, 0, 0, 0, "1 personne et 0 famille importées ; 0 avec des dates estimées."},
-          Case{2, 1, 1, 1,
-               "2 personnes et 1 famille importées ; 0 avec des dates estimées. 1 avec des dates "
-               "douteuses, placée comme inconnue. 1 écartée : ni elle ni ses proches n'ont de "
-               "date."},
-          Case{30, 12, 2, 3,
-               "30 personnes et 12 familles importées ; 0 avec des dates estimées. 2 avec des "
-               "dates douteuses, placées comme inconnues. 3 écartées : ni elles ni leurs proches "
-               "n'ont de date."}})
-    {
-        KIN_GedcomResult result;
-        result.nPeople = c.nPeople;
-        result.nFamilies = c.nFamilies;
-        result.nDoubtful = c.nDoubtful;
-        result.nLeftOut = c.nLeftOut;
-        EXPECT_EQ(KIN_GedcomTexts::Summary(result, KIN_GedcomChartKind::Everyone), c.pSummary);
-    }
+    KIN_ExpectSummaries(
+        {{1, 0, 0, 0, 0, "1 personne et 0 famille importées ; 0 avec des dates estimées."},
+         {2, 1, 0, 1, 1,
+          "2 personnes et 1 famille importées ; 0 avec des dates estimées. 1 avec des dates "
+          "douteuses, placée comme inconnue. 1 écartée : ni elle ni ses proches n'ont de date."},
+         {30, 12, 0, 2, 3,
+          "30 personnes et 12 familles importées ; 0 avec des dates estimées. 2 avec des dates "
+          "douteuses, placées comme inconnues. 3 écartées : ni elles ni leurs proches n'ont de "
+          "date."}});
 }

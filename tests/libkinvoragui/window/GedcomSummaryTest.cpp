@@ -1,35 +1,16 @@
 // The import's summary counts people, families and generations with the noun each count takes.
-#include "KIN_GedcomTexts.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
+#include "KIN_SummaryCases.h"
 
 TEST(GedcomSummary, CountsTakeTheSingularForOne)
 {
-    struct Case
-    {
-        std::size_t nPeople, nFamilies, nEstimated, nDoubtful, nLeftOut;
-        const char* pSummary;
-    };
-    for (const Case& c :
-         {Case{1, 0, 0, 0, 0, "Imported 1 person and 0 families; 0 with estimated dates."},
-          Case{2, 1, 1, 1, 1,
-               "Imported 2 people and 1 family; 1 with estimated dates. 1 with doubtful dates, "
-               "placed as if unknown. 1 left out: neither they nor their relatives have a date."},
-          Case{30, 12, 4, 2, 3,
-               "Imported 30 people and 12 families; 4 with estimated dates. 2 with doubtful "
-               "dates, placed as if unknown. 3 left out: neither they nor their relatives have "
-               "a date."}})
-    {
-        KIN_GedcomResult result;
-        result.nPeople = c.nPeople;
-        result.nFamilies = c.nFamilies;
-        result.nEstimated = c.nEstimated;
-        result.nDoubtful = c.nDoubtful;
-        result.nLeftOut = c.nLeftOut;
-        EXPECT_EQ(KIN_GedcomTexts::Summary(result, KIN_GedcomChartKind::Everyone), c.pSummary);
-    }
+    KIN_ExpectSummaries(
+        {{1, 0, 0, 0, 0, "Imported 1 person and 0 families; 0 with estimated dates."},
+         {2, 1, 1, 1, 1,
+          "Imported 2 people and 1 family; 1 with estimated dates. 1 with doubtful dates, "
+          "placed as if unknown. 1 left out: neither they nor their relatives have a date."},
+         {30, 12, 4, 2, 3,
+          "Imported 30 people and 12 families; 4 with estimated dates. 2 with doubtful dates, "
+          "placed as if unknown. 3 left out: neither they nor their relatives have a date."}});
     KIN_GedcomResult chart;
     chart.rootTitle = "Anna Lind";
     chart.nPeople = 1;

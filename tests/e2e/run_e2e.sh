@@ -38,6 +38,10 @@ trap 'exit 143' TERM INT
 
 fail() {
     echo "FAIL ($(basename "$program")): $*" >&2
+    if [ -n "$xvfb_pid" ] && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+        echo "--- Xvfb has ended; its output ---" >&2
+        cat "$work/xvfb.log" >&2
+    fi
     if [ -s "$work/app.log" ]; then
         echo "--- program output ---" >&2
         cat "$work/app.log" >&2
@@ -49,13 +53,15 @@ step() { echo "== $*"; }
 
 start_xvfb() {
     # -displayfd lets the server pick a free display itself, so parallel runs cannot collide.
+    # -noreset keeps the server as it is when its last client leaves: a reset between one
+    # program's exit and the next one's start refuses that start.
     : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" \
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     local waited=0
     until [ -s "$work/display" ] && grep -q '[0-9]' "$work/display"; do
-        kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
         [ $waited -ge $((wait_limit * 5)) ] && fail "Xvfb gave no display number"
         sleep 0.2
         waited=$((waited + 1))

@@ -133,7 +133,7 @@ check_type other.xml application/xml
 # and keeps its autosave in the user's data folder.
 exec_line="$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ %f$//')"
 export WORK="$work" PROGRAM="$prefix/bin/$exec_line"
-xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
+xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" bash -c '
     set -euo pipefail
     cd /
     HOME="$WORK/home" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config" LANG=C.UTF-8 \

@@ -2,6 +2,8 @@
 
 #include "KIN_DlgExportImage.h"
 #include "KIN_DlgPdfOptions.h"
+#include "KIN_GraphicImage.h"
+#include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_PngResolution.h"
 #include "KIN_QtTexts.h"
@@ -20,18 +22,29 @@
 
 namespace
 {
-// Draws the diagram as "Export image" does, with nothing selected: the current period is
-// deselected for the drawing and selected again after it.
+// Draws the diagram as "Export image" does, with nothing selected: the current period, link
+// and picture take their plain look for the drawing and are selected again after it.
 class SelectionHidden
 {
 public:
-    SelectionHidden() : m_pPeriod(KIN_SceneSelection::Get().pCurrentPeriod)
+    SelectionHidden()
     {
         if (m_pPeriod)
             m_pPeriod->DeselectPeriod();
+        if (m_pLink)
+            m_pLink->SetLinkStyle(KIN_GraphicLink::Normal);
+        if (m_pImage)
+            m_pImage->SetImageState(KIN_GraphicImage::Idle);
     }
     ~SelectionHidden()
     {
+        if (m_pImage)
+        {
+            m_pImage->SetImageState(m_nImageState);
+            KIN_SceneSelection::Get().pCurrentImage = m_pImage;
+        }
+        if (m_pLink)
+            m_pLink->MakeCurrent();
         if (m_pPeriod)
             m_pPeriod->SelectPeriod();
     }
@@ -39,7 +52,10 @@ public:
     SelectionHidden& operator=(const SelectionHidden&) = delete;
 
 private:
-    KIN_GraphicPeriod* m_pPeriod;
+    KIN_GraphicPeriod* const m_pPeriod = KIN_SceneSelection::Get().pCurrentPeriod;
+    KIN_GraphicLink* const m_pLink = KIN_SceneSelection::Get().pCurrentLink;
+    KIN_GraphicImage* const m_pImage = KIN_SceneSelection::Get().pCurrentImage;
+    const int m_nImageState = m_pImage ? m_pImage->GetState() : KIN_GraphicImage::Idle;
 };
 } // namespace
 

@@ -198,12 +198,17 @@ void KIN_GraphicLink::mousePressEvent(QGraphicsSceneMouseEvent* pQEvent)
     if (pQEvent->button() == Qt::LeftButton)
     {
         ClearSelection();
-        SetLinkStyle(Selected);
-        KIN_SceneSelection::Get().pCurrentLink = this;
-        if (QAction* pQRemoveLink = KIN_AppContext::Get().pQActionRemoveLink)
-            pQRemoveLink->setEnabled(true);
+        MakeCurrent();
     }
     KIN_SceneSelection::Get().bItemHandled = true;
+}
+
+void KIN_GraphicLink::MakeCurrent()
+{
+    SetLinkStyle(Selected);
+    KIN_SceneSelection::Get().pCurrentLink = this;
+    if (QAction* pQRemoveLink = KIN_AppContext::Get().pQActionRemoveLink)
+        pQRemoveLink->setEnabled(true);
 }
 
 void KIN_GraphicLink::mouseMoveEvent(QGraphicsSceneMouseEvent*) {}

@@ -45,6 +45,8 @@ public:
     void SetLinkStyle(int nStyle);
     // True when this segment, or another segment of the same link, is the current link.
     bool IsCurrentLink() const;
+    // Makes this segment's link the current link, drawn thick, with "Remove link" enabled.
+    void MakeCurrent();
 
     QRectF boundingRect() const override;
     bool contains(const QPointF& point) const override;

@@ -1,10 +1,13 @@
 #include "KIN_DlgExportImage.h"
 #include "KIN_DlgPdfOptions.h"
 #include "KIN_DocumentSession.h"
+#include "KIN_GraphicImage.h"
+#include "KIN_GraphicLink.h"
 #include "KIN_GraphicPeriod.h"
 #include "KIN_ModalDriver.h"
 #include "KIN_Poppler.h"
 #include "KIN_PosterLayout.h"
+#include "KIN_SceneSelection.h"
 #include "KIN_TestDiagram.h"
 #include "KIN_TestMenus.h"
 #include "KIN_ViewPeriods.h"
@@ -20,6 +23,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSvgRenderer>
+#include <QTest>
+
+#include <functional>
 
 namespace
 {
@@ -123,6 +129,62 @@ TEST_F(ExportCommands, SvgAndImageDrawNothingSelectedAndKeepTheSelection)
     const QImage whole(folder.Path(S("half.png")));
     EXPECT_EQ(whole.pixel((200 + 100) / 2, (50 + 5 * 1900) / 2 + 1),
               whole.pixel((200 + 400) / 2, (50 + 5 * 1920) / 2 + 1));
+}
+
+// A selected link is drawn thick and a selected picture above the periods: neither shows in
+// an export, and both are selected again after it.
+TEST_F(ExportCommands, ImageDrawsNoSelectedLinkOrPictureAndKeepsThem)
+{
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    ASSERT_TRUE(picture.save(folder.Path(S("pic.png"))));
+    window.AddLink(KIN_DataLink{1, 2, 1, 0});
+    // Above Ada's top edge, so Ada covers the picture's foot until the picture is selected.
+    window.AddImage(KIN_DataImage{210, 9530, 1.0, "pic.png", 0});
+    ASSERT_EQ(window.GetView()->GetImages().size(), 1u);
+    KIN_GraphicImage* pPicture = window.GetView()->GetImages()[0];
+    const KIN_GraphicLink* pLink = window.GetView()->GetLinks().at(0);
+    struct Case
+    {
+        const char* pName;
+        QPointF at; // scene point clicked to select
+        std::function<bool()> isSelected;
+    };
+    const Case cases[] = {
+        {"link", pLink->mapToScene(pLink->line().center()),
+         [&] { return pLink->IsCurrentLink() && pLink->GetStyle() == KIN_GraphicLink::Selected; }},
+        {"picture", pPicture->mapToScene(QPointF(30, 5)),
+         [&] { return KIN_SceneSelection::Get().pCurrentImage == pPicture; }},
+    };
+    const auto exported = [this](const QString& name)
+    {
+        KIN_WhenModal<KIN_DlgExportImage> answer(
+            [&](KIN_DlgExportImage& dialog)
+            {
+                auto* pQName = dialog.findChild<QLineEdit*>(S("fileNameEdit"));
+                ASSERT_NE(pQName, nullptr);
+                pQName->setText(folder.Path(name));
+                QTest::keyClick(pQName, Qt::Key_Return);
+            });
+        Trigger("&File/Export &image");
+        EXPECT_TRUE(answer.Seen());
+        return QImage(folder.Path(name));
+    };
+    ClearSelection();
+    const QImage plain = exported(S("plain.png"));
+    ASSERT_FALSE(plain.isNull());
+    for (const Case& c : cases)
+    {
+        QGraphicsView* pQView = window.GetView();
+        pQView->ensureVisible(QRectF(c.at, QSizeF(1, 1)), 80, 80);
+        QTest::mouseClick(pQView->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          pQView->mapFromScene(c.at));
+        ASSERT_TRUE(c.isSelected()) << c.pName;
+        EXPECT_TRUE(exported(S("%1.png").arg(S(c.pName))) == plain)
+            << c.pName << " shows selected in the export";
+        EXPECT_TRUE(c.isSelected()) << c.pName;
+        ClearSelection();
+    }
 }
 
 TEST_F(ExportCommands, ImageTooLargeProposesASmallerResolutionAndRefusesTheImpossible)

@@ -19,7 +19,7 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libexpat1-dev libgtest-dev
           libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
           desktop-file-utils appstream dpkg-dev x11-utils locales poppler-utils shared-mime-info
-          xdg-utils libglib2.0-bin)
+          xdg-utils libglib2.0-bin qt6-translations-l10n)
 
 install_missing() {
     local missing=()

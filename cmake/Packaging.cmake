@@ -27,8 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 # The file types and the menu entry reach the desktop through the MIME and desktop
-# databases: the triggers have shared-mime-info and desktop-file-utils rebuild them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+# databases: the triggers have shared-mime-info and desktop-file-utils rebuild them. The French
+# program takes Qt's own buttons and file dialogs in French from Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/data/debian/triggers)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -1,5 +1,6 @@
 // Entry point: reads the command line, chooses the working folder, then runs the window.
 #include "KIN_MainWindow.h"
+#include "KIN_QtTranslation.h"
 #include "KIN_StartOptions.h"
 #include "KIT_QT_Application.h"
 #include "KIT_QtText.h"
@@ -53,6 +54,7 @@ int main(int nArgc, char** pArguments)
     if (AnswersAlone(nArgc, pArguments, nResult))
         return nResult;
     auto application = std::make_unique<KIT_QT_Application>(nArgc, pArguments);
+    KIN_InstallQtTranslation(*application);
     KIN_StartOptions options;
     const KIN_StartOptions::Action action = options.Parse(QCoreApplication::arguments());
     if (action != KIN_StartOptions::Action::Run)

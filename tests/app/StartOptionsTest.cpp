@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace
 {
 using Action = KIN_StartOptions::Action;
@@ -81,27 +83,39 @@ TEST(StartOptions, ReadsTheCommandLine)
     }
 }
 
-// XDG_DATA_HOME and HOME point into a test folder for one test.
+// XDG_DATA_HOME and HOME point into a test folder for one test. A variable that was unset is
+// unset again: set empty, it would send the font set-up of later tests astray.
 class DataHome
 {
 public:
     explicit DataHome(const QString& folder)
-        : m_data(qgetenv("XDG_DATA_HOME")), m_home(qgetenv("HOME"))
     {
         qputenv("HOME", QFile::encodeName(folder + QStringLiteral("/home")));
         qputenv("XDG_DATA_HOME", QFile::encodeName(folder + QStringLiteral("/data")));
     }
     ~DataHome()
     {
-        qputenv("XDG_DATA_HOME", m_data);
-        qputenv("HOME", m_home);
+        Restore("XDG_DATA_HOME", m_data);
+        Restore("HOME", m_home);
     }
     DataHome(const DataHome&) = delete;
     DataHome& operator=(const DataHome&) = delete;
 
 private:
-    QByteArray m_data;
-    QByteArray m_home;
+    static std::optional<QByteArray> Saved(const char* pName)
+    {
+        return qEnvironmentVariableIsSet(pName) ? std::optional(qgetenv(pName)) : std::nullopt;
+    }
+    static void Restore(const char* pName, const std::optional<QByteArray>& value)
+    {
+        if (value)
+            qputenv(pName, *value);
+        else
+            qunsetenv(pName);
+    }
+
+    const std::optional<QByteArray> m_data = Saved("XDG_DATA_HOME");
+    const std::optional<QByteArray> m_home = Saved("HOME");
 };
 
 TEST(StartOptions, WorksInTheFilesFolderOrTheDesktopDataFolder)

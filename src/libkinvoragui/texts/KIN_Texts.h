@@ -189,6 +189,9 @@ enum class KIN_Text : int
 // The build's text for an entry, UTF-8, static lifetime.
 const char* KIN_TextOf(KIN_Text text);
 
+// The build's language as an ISO 639-1 code: "en" or "fr".
+const char* KIN_LanguageCode();
+
 // When this build's table was compiled: "Mmm dd yyyy" (day right-aligned) and "hh:mm:ss".
 const char* KIN_BuildDate();
 const char* KIN_BuildTime();

@@ -197,6 +197,11 @@ const char* KIN_TextOf(KIN_Text text)
     return g_texts[static_cast<int>(text)];
 }
 
+const char* KIN_LanguageCode()
+{
+    return "en";
+}
+
 const char* KIN_BuildDate()
 {
     return __DATE__;

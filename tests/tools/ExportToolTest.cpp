@@ -291,16 +291,20 @@ TEST_F(ExportTool, LinkedOutputReplacesTheFileItNames)
 
 TEST_F(ExportTool, DrawsAGedcomTreeOrRefusesItWithOneLine)
 {
-    ASSERT_TRUE(folder.Write(QStringLiteral("family.ged"),
-                             "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ada /Byron/\n1 BIRT\n"
-                             "2 DATE 1815\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME Anne /King/\n1 BIRT\n"
-                             "2 DATE ABT 1836\n1 FAMC @F1@\n0 @F1@ FAM\n1 WIFE @I1@\n"
-                             "1 CHIL @I2@\n0 TRLR\n"));
-    const ToolRun drawn = RunTool(
-        {folder.Path(QStringLiteral("family.ged")), folder.Path(QStringLiteral("family.xml"))});
-    ASSERT_EQ(drawn.nExitCode, 0) << drawn.errorText.toStdString();
-    EXPECT_EQ(drawn.outputText,
-              QStringLiteral("Imported 2 people and 1 family; 2 with estimated dates.\n"));
+    const char* pFamily =
+        "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ada /Byron/\n1 BIRT\n"
+        "2 DATE 1815\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME Anne /King/\n1 BIRT\n"
+        "2 DATE ABT 1836\n1 FAMC @F1@\n0 @F1@ FAM\n1 WIFE @I1@\n1 CHIL @I2@\n0 TRLR\n";
+    // A tree saved under another name is told by its content.
+    for (const QString& name : {QStringLiteral("family.txt"), QStringLiteral("family.ged")})
+    {
+        ASSERT_TRUE(folder.Write(name, pFamily));
+        const ToolRun drawn =
+            RunTool({folder.Path(name), folder.Path(QStringLiteral("family.xml"))});
+        ASSERT_EQ(drawn.nExitCode, 0) << name.toStdString() << drawn.errorText.toStdString();
+        EXPECT_EQ(drawn.outputText,
+                  QStringLiteral("Imported 2 people and 1 family; 2 with estimated dates.\n"));
+    }
     const sp<KIN_IDataFile> document = CreateDataFile();
     ASSERT_TRUE(document->Load(KIT_ToBytes(folder.Path(QStringLiteral("family.xml")))));
     ASSERT_EQ(document->GetData()->periods.size(), 2u);

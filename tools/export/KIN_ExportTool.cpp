@@ -2,6 +2,7 @@
 
 #include "FIL_LastError.h"
 #include "KIN_GedcomImport.h"
+#include "KIN_GedcomProbe.h"
 #include "KIN_GedcomTexts.h"
 #include "KIN_IDataFile.h"
 #include "KIN_PngResolution.h"
@@ -150,11 +151,14 @@ const char* KIN_ExportTool::Usage()
 
 namespace
 {
+// A ".ged" file is read as GEDCOM even when it does not start as one, so that it is refused
+// with the GEDCOM reason; other names are told by their content, as the program does.
 bool IsGedcom(const std::string& input)
 {
     return QFileInfo(KIT_ToQString(input))
-               .suffix()
-               .compare(QLatin1String("ged"), Qt::CaseInsensitive) == 0;
+                   .suffix()
+                   .compare(QLatin1String("ged"), Qt::CaseInsensitive) == 0 ||
+           KIN_GedcomProbe::IsGedcomFile(input);
 }
 
 // Reads the diagram file, or draws the tree of a GEDCOM file; false with a line on error.

@@ -40,14 +40,19 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     if (!treeLayout.Arrange(progress, columns))
         return false;
     const KIN_GedcomRows& rows = treeLayout.Rows();
+    const std::int32_t nSweeps = Sweeps(rows.All().size());
+    const bool bEras = rows.All().size() <= kMostEraRows;
+    // An era shape is laid out once, then swept.
+    const std::size_t nEraSteps =
+        (kMostEraGenerations - kFewestEraGenerations + 1) * (kLeastSweeps + 1);
+    Steps steps(progress, static_cast<std::size_t>(nSweeps) + (bEras ? nEraSteps : 0));
     Candidate swept = Measure(std::move(columns));
     // No stage may make the legs cross more people than the tree order does.
     const std::int64_t nMostCrossings = swept.nCrossings;
-    if (!Sweep(treeLayout, Sweeps(rows.All().size()), nMostCrossings, progress, swept))
+    if (!Sweep(treeLayout, nSweeps, nMostCrossings, steps, swept))
         return false;
     Candidate compacted = Compact(rows, swept, nMostCrossings);
-    if (rows.All().size() <= kMostEraRows &&
-        !TryEras(rows, progress, nMostCrossings, swept, compacted))
+    if (bEras && !TryEras(rows, steps, nMostCrossings, swept, compacted))
         return false;
     if (m_dAllowance > 0)
         Pack(rows, swept.columns);
@@ -55,9 +60,14 @@ bool KIN_GedcomLayout::Arrange(KIN_GedcomProgress& progress, std::vector<std::in
     return true;
 }
 
+bool KIN_GedcomLayout::Steps::Next()
+{
+    return m_progress.Report(KIN_GedcomProgress::Stage::Arrange, ++m_nDone, m_nTotal);
+}
+
 // The forest cut into eras is another shape, not another order: each is laid out and swept on
 // its own, and kept when its links are shorter in a greater proportion than it is wider.
-bool KIN_GedcomLayout::TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& progress,
+bool KIN_GedcomLayout::TryEras(const KIN_GedcomRows& rows, Steps& steps,
                                std::int64_t nMostCrossings, Candidate& swept,
                                Candidate& compacted) const
 {
@@ -72,8 +82,10 @@ bool KIN_GedcomLayout::TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& p
         KIN_GedcomProgress quiet(nullptr);
         std::vector<std::int32_t> tried;
         eras.Arrange(quiet, tried);
+        if (!steps.Next())
+            return false;
         Candidate sweptEras = Measure(std::move(tried));
-        if (!Sweep(eras, kLeastSweeps, nMostCrossings, progress, sweptEras))
+        if (!Sweep(eras, kLeastSweeps, nMostCrossings, steps, sweptEras))
             return false;
         Candidate compactedEras = Compact(rows, sweptEras, nMostCrossings);
         // compacted never crosses more than the tree order: the sweeps and Compact keep to it.
@@ -95,22 +107,20 @@ KIN_GedcomLayout::Candidate KIN_GedcomLayout::Measure(std::vector<std::int32_t> 
     return {std::move(columns), nLength, nWidth, nCrossings};
 }
 
-// The sweeps report nothing: the progress already stood at the layout's end. A reordering is
-// kept when its links are shorter, it is no wider than the tree order (best on entry), and its
-// legs cross no more than nMostCrossings people.
+// Each sweep is a step. A reordering is kept when its links are shorter, it is no wider than the
+// tree order (best on entry), and its legs cross no more than nMostCrossings people.
 bool KIN_GedcomLayout::Sweep(KIN_GedcomTreeLayout& treeLayout, std::int32_t nSweeps,
-                             std::int64_t nMostCrossings, KIN_GedcomProgress& progress,
-                             Candidate& best) const
+                             std::int64_t nMostCrossings, Steps& steps, Candidate& best) const
 {
     std::vector<std::int32_t> tried = best.columns;
     const std::int32_t nWidthLimit = best.nWidth;
     KIN_GedcomProgress quiet(nullptr);
     for (std::int32_t nSweep = 0; nSweep < nSweeps; ++nSweep)
     {
-        if (progress.Cancelled())
-            return false;
         treeLayout.Reorder(m_tree, tried);
         treeLayout.Arrange(quiet, tried);
+        if (!steps.Next())
+            return false;
         const std::int64_t nLength = LinkLength(m_tree, tried);
         const std::int32_t nWidth = KIN_GedcomRows::Width(tried);
         if (nLength >= best.nLength || nWidth > nWidthLimit)

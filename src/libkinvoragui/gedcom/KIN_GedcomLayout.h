@@ -77,18 +77,34 @@ private:
         std::int32_t nWidth = 0;
         std::int64_t nCrossings = 0; // KIN_GedcomCrossings
     };
+    // The layouts after the tree order, each a step of the progress's Arrange stage.
+    class Steps
+    {
+    public:
+        Steps(KIN_GedcomProgress& progress, std::size_t nTotal)
+            : m_progress(progress), m_nTotal(nTotal)
+        {
+        }
+        // One more layout done; false when the caller cancelled.
+        bool Next();
+
+    private:
+        KIN_GedcomProgress& m_progress;
+        std::size_t m_nTotal;
+        std::size_t m_nDone = 0;
+    };
     Candidate Measure(std::vector<std::int32_t> columns) const;
     // best: on entry the tree order of treeLayout's last Arrange, on return the shortest of it
     // and its reorderings; false when cancelled.
     bool Sweep(KIN_GedcomTreeLayout& treeLayout, std::int32_t nSweeps, std::int64_t nMostCrossings,
-               KIN_GedcomProgress& progress, Candidate& best) const;
+               Steps& steps, Candidate& best) const;
     // nMostCrossings: the crossings of the tree order, which no shape may exceed.
     Candidate Compact(const KIN_GedcomRows& rows, const Candidate& candidate,
                       std::int64_t nMostCrossings) const;
     // Replaces swept and compacted by the forest cut into eras where that is better; false
     // when cancelled.
-    bool TryEras(const KIN_GedcomRows& rows, KIN_GedcomProgress& progress,
-                 std::int64_t nMostCrossings, Candidate& swept, Candidate& compacted) const;
+    bool TryEras(const KIN_GedcomRows& rows, Steps& steps, std::int64_t nMostCrossings,
+                 Candidate& swept, Candidate& compacted) const;
     void Pack(const KIN_GedcomRows& rows, std::vector<std::int32_t>& columns) const;
 
     const KIN_GedcomTree& m_tree;

@@ -7,7 +7,7 @@
 namespace
 {
 // Where each stage starts, in thousandths; reading the lines is most of the work.
-constexpr std::array<std::size_t, 6> kStageStarts = {0, 150, 550, 650, 850, 1000};
+constexpr std::array<std::size_t, 7> kStageStarts = {0, 150, 550, 650, 750, 850, 1000};
 } // namespace
 
 KIN_GedcomProgress::KIN_GedcomProgress(std::function<bool(std::size_t, std::size_t)> callback)

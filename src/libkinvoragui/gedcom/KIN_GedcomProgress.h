@@ -16,6 +16,7 @@ public:
         Read,
         Estimate,
         Layout,
+        Arrange, // the sweeps and the other shapes tried after the tree order
         Build
     };
     static constexpr std::size_t kTotal = 1000;

@@ -353,6 +353,32 @@ TEST(GedcomLayoutTest, InLawsStandBesideTheChildWhoMarriedIn)
     }
 }
 
+// The sweeps and the era shapes are steps of the progress, after the tree order (which, on a
+// tree this small, reports nothing), and the layout stops as soon as the caller cancels one.
+TEST(GedcomLayoutTest, ProgressMovesOnAndCancelsDuringTheSweeps)
+{
+    EstimatedTree estimated;
+    ASSERT_NO_FATAL_FAILURE(estimated.Read(RandomTree(1, 400)));
+    std::vector<std::size_t> reports;
+    KIN_GedcomProgress progress(
+        [&reports](std::size_t nDone, std::size_t)
+        {
+            reports.push_back(nDone);
+            return true;
+        });
+    std::vector<std::int32_t> columns;
+    ASSERT_TRUE(KIN_GedcomLayout(estimated.tree, estimated.lifespans).Arrange(progress, columns));
+    // A tree this small gets the most sweeps, each one step.
+    EXPECT_GE(reports.size(), KIN_GedcomLayout::kMostSweeps);
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+
+    std::size_t nCalls = 0;
+    KIN_GedcomProgress cancelling([&nCalls](std::size_t, std::size_t) { return ++nCalls < 3; });
+    EXPECT_FALSE(
+        KIN_GedcomLayout(estimated.tree, estimated.lifespans).Arrange(cancelling, columns));
+    EXPECT_EQ(nCalls, 3u);
+}
+
 // Six houses, each founded by a couple, whose grandchildren marry into the next house: the
 // file lists and dates them out of that order, and the diagram puts them side by side in it (or its
 // mirror), so no marriage's in-laws stand across the whole diagram.

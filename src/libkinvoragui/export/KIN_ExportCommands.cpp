@@ -39,10 +39,7 @@ public:
     ~SelectionHidden()
     {
         if (m_pImage)
-        {
             m_pImage->SetImageState(m_nImageState);
-            KIN_SceneSelection::Get().pCurrentImage = m_pImage;
-        }
         if (m_pLink)
             m_pLink->MakeCurrent();
         if (m_pPeriod)

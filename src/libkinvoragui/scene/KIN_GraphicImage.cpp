@@ -81,14 +81,18 @@ void KIN_GraphicImage::ShowScaled(int nWidth, int nHeight)
 
 void KIN_GraphicImage::SetImageState(int nState)
 {
+    KIN_SceneSelection& selection = KIN_SceneSelection::Get();
     if (nState == Idle)
     {
-        if (KIN_SceneSelection::Get().pCurrentImage == this)
-            KIN_SceneSelection::Get().pCurrentImage = nullptr;
+        if (selection.pCurrentImage == this)
+            selection.pCurrentImage = nullptr;
         setZValue(scenePos().y());
     }
     else
+    {
+        selection.pCurrentImage = this;
         setZValue(g_nRaisedZ);
+    }
     m_nState = nState;
 }
 
@@ -98,7 +102,6 @@ void KIN_GraphicImage::mousePressEvent(QGraphicsSceneMouseEvent* pQEvent)
     {
         ClearSelection();
         SetImageState(Moving);
-        KIN_SceneSelection::Get().pCurrentImage = this;
         m_pressScenePos = pQEvent->scenePos();
         m_pressItemPos = scenePos();
     }

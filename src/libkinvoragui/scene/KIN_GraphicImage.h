@@ -38,7 +38,8 @@ public:
     QGraphicsView* GetView() const { return m_pQView; }
     bool IsLoaded() const { return !m_full.isNull(); }
 
-    // Idle gives up being the current image; the other states raise the picture.
+    // Idle gives up being the current image; the other states make it the current image and
+    // raise it.
     void SetImageState(int nState);
     // The full picture scaled to nWidth x nHeight, unsmoothed.
     void ShowScaled(int nWidth, int nHeight);

@@ -38,7 +38,6 @@ void KIN_GraphicImageResizer::mousePressEvent(QGraphicsSceneMouseEvent* pQEvent)
     {
         ClearSelection();
         m_pImage->SetImageState(KIN_GraphicImage::Resizing);
-        KIN_SceneSelection::Get().pCurrentImage = m_pImage;
         m_pressPos = pQEvent->pos();
     }
     KIN_SceneSelection::Get().bItemHandled = true;

@@ -34,15 +34,6 @@ TEST(GedcomChartFrench, TheDialogAndTheSummaryAreInFrench)
               QStringLiteral("Chercher une personne"));
 
     KIN_GedcomResult result;
-    result.rootTitle = "Anna Lind";
-    result.nPeople = 31;
-    result.nGenerations = 5;
-    EXPECT_EQ(KIN_GedcomTexts::Summary(result, KIN_GedcomChartKind::Ancestors),
-              "Ascendants de Anna Lind : 31 personnes sur 5 générations.");
-    result.nPeople = 1;
-    result.nGenerations = 1;
-    EXPECT_EQ(KIN_GedcomTexts::Summary(result, KIN_GedcomChartKind::Ancestors),
-              "Ascendants de Anna Lind : 1 personne sur 1 génération.");
     result.error = KIN_GedcomError::NoPerson;
     result.detail = "I99";
     EXPECT_EQ(KIN_GedcomTexts::Reason(result, "arbre.ged"), "Aucune personne @I99@ dans arbre.ged");
@@ -59,5 +50,9 @@ TEST(GedcomChartFrench, TheSummaryAgreesWithItsCounts)
          {30, 12, 0, 2, 3,
           "30 personnes et 12 familles importées ; 0 avec des dates estimées. 2 avec des dates "
           "douteuses, placées comme inconnues. 3 écartées : ni elles ni leurs proches n'ont de "
-          "date."}});
+          "date."},
+         {31, 0, 0, 0, 0, "Ascendants de Anna Lind : 31 personnes sur 5 générations.",
+          KIN_GedcomChartKind::Ancestors, 5},
+         {1, 0, 0, 0, 0, "Ascendants de Anna Lind : 1 personne sur 1 génération.",
+          KIN_GedcomChartKind::Ancestors, 1}});
 }

@@ -10,11 +10,7 @@ TEST(GedcomSummary, CountsTakeTheSingularForOne)
           "placed as if unknown. 1 left out: neither they nor their relatives have a date."},
          {30, 12, 4, 2, 3,
           "Imported 30 people and 12 families; 4 with estimated dates. 2 with doubtful dates, "
-          "placed as if unknown. 3 left out: neither they nor their relatives have a date."}});
-    KIN_GedcomResult chart;
-    chart.rootTitle = "Anna Lind";
-    chart.nPeople = 1;
-    chart.nGenerations = 1;
-    EXPECT_EQ(KIN_GedcomTexts::Summary(chart, KIN_GedcomChartKind::Descendants),
-              "Descendants of Anna Lind: 1 person in 1 generation.");
+          "placed as if unknown. 3 left out: neither they nor their relatives have a date."},
+         {1, 0, 0, 0, 0, "Descendants of Anna Lind: 1 person in 1 generation.",
+          KIN_GedcomChartKind::Descendants, 1}});
 }
